@@ -1,0 +1,34 @@
+# The product: the Win32 backend and the two editions as single static executables.
+enable_language(RC)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+file(GLOB TARNWICK_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+add_library(tarnwick_win32 STATIC ${TARNWICK_WIN32_SOURCES})
+target_link_libraries(tarnwick_win32 PUBLIC tarnwick_core
+  user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 windowscodecs advapi32 msimg32)
+
+if(NOT MSVC)
+  set(TARNWICK_STATIC_FLAGS -static -static-libgcc -static-libstdc++ -municode)
+endif()
+
+function(tarnwick_program name le)
+  add_executable(${name} WIN32 src/platform/win32/entry/win_main.cpp assets/tarnwick.rc)
+  target_compile_definitions(${name} PRIVATE TARNWICK_EDITION_LE=${le})
+  target_compile_definitions(${name} PRIVATE TARNWICK_PROGRAM_NAME="${name}")
+  set_source_files_properties(assets/tarnwick.rc PROPERTIES OBJECT_DEPENDS
+    "${CMAKE_SOURCE_DIR}/assets/tarnwick.manifest")
+  target_link_libraries(${name} PRIVATE tarnwick_win32)
+  target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS})
+endfunction()
+
+tarnwick_program(TarnwickLauncher 0)
+tarnwick_program(TarnwickLauncherLE 1)
+
+# Small console programs that the end-to-end checks run under Wine.
+file(GLOB TARNWICK_WIN_TOOLS CONFIGURE_DEPENDS e2e/win_tools/*.cpp)
+foreach(tool_source ${TARNWICK_WIN_TOOLS})
+  get_filename_component(tool ${tool_source} NAME_WE)
+  add_executable(${tool} ${tool_source})
+  target_link_libraries(${tool} PRIVATE tarnwick_win32)
+  target_link_options(${tool} PRIVATE ${TARNWICK_STATIC_FLAGS})
+endforeach()
