@@ -1,8 +1,7 @@
 # Native build: the simulated platform, unit tests, benchmarks and tools.
 file(GLOB TARNWICK_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
 add_library(tarnwick_sim STATIC ${TARNWICK_SIM_SOURCES})
-target_link_libraries(tarnwick_sim PUBLIC tarnwick_core)
-target_compile_definitions(tarnwick_sim PRIVATE TARNWICK_ASSET_DIR="${CMAKE_SOURCE_DIR}/assets")
+target_link_libraries(tarnwick_sim PUBLIC tarnwick_core stb)
 
 enable_testing()
 find_package(GTest REQUIRED)

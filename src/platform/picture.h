@@ -1,9 +1,14 @@
 #pragma once
 // A loaded picture. The backend owns the native object; copies share it and the last copy
 // frees it. An empty Picture shows nothing.
+#include <cstdint>
 #include <memory>
 
 namespace tarnwick::platform {
+
+// Pictures larger than this many pixels are refused as unloadable rather than exhausting memory
+// (a 20 000 x 20 000 picture would need 1.6 GB as a bitmap).
+inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
 
 class PictureData {
  public:

@@ -28,6 +28,7 @@ struct ControlSpec {
   bool stretch = true;                           // Image: scale picture to the control
   Picture picture;                               // design picture
   std::string text;                              // Label text
+  std::uint32_t fore_color = 0x000000;           // Label text colour, 0x00BBGGRR
   std::string font_name;                         // Label font
   int font_points = 0;
 };

@@ -7,7 +7,7 @@ template <typename... Args>
 std::string FormatCall(std::string_view name, const Args&... args) {
   std::ostringstream out;
   out << name << '(';
-  const char* separator = "";
+  [[maybe_unused]] const char* separator = "";
   ((out << separator << args, separator = ","), ...);
   out << ')';
   return out.str();

@@ -1,0 +1,243 @@
+#include "platform/sim/sim_windows.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarnwick::sim {
+namespace {
+constexpr int kMinimumTimerPeriodMs = 10;
+constexpr int kSmCyCaption = 4;
+
+template <typename Window>
+auto* PixelField(Window& window, platform::Dimension which) {
+  switch (which) {
+    case platform::Dimension::Left: return &window.left_px;
+    case platform::Dimension::Top: return &window.top_px;
+    case platform::Dimension::Width: return &window.width_px;
+    case platform::Dimension::Height: return &window.height_px;
+  }
+  return &window.left_px;
+}
+
+const char* DimensionName(platform::Dimension which) {
+  static const char* const kNames[] = {"Left", "Top", "Width", "Height"};
+  return kNames[static_cast<int>(which)];
+}
+}  // namespace
+
+int SimWindows::ToPixels(float twips) const {
+  return static_cast<int>(std::lround(twips / screen.twips_per_pixel));
+}
+
+platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, platform::WindowEvents& events) {
+  auto window = std::make_unique<SimWindow>();
+  window->spec = spec;
+  window->events = &events;
+  window->caption = spec.caption;
+  const bool framed = spec.frame == platform::FrameStyle::FixedSingle;
+  const int frame = framed ? screen.fixed_frame_px : 0;
+  window->style = framed ? (kWsCaption | kWsSysMenu | kWsMinimizeBox) : kWsPopup;
+  window->width_px = ToPixels(static_cast<float>(spec.client_width)) + 2 * frame;
+  window->height_px = ToPixels(static_cast<float>(spec.client_height)) + 2 * frame + (framed ? screen.caption_height_px : 0);
+  if (spec.centred) {
+    window->left_px = (screen.width_px - window->width_px) / 2;
+    window->top_px = (screen.height_px - window->height_px) / 2;
+  }
+  for (const auto& control : spec.controls) {
+    window->controls[control.id] = SimControl{control, control.text, control.picture, 0};
+  }
+  for (const auto& timer : spec.timers) {
+    window->timers[timer.id] = SimTimer{timer.interval_ms, now_us_ + std::max(timer.interval_ms, kMinimumTimerPeriodMs) * 1000LL};
+  }
+  const platform::WindowHandle handle = table_.Add(std::move(window));
+  log_.Record(FormatCall("CreateWindow", spec.caption, handle));
+  return handle;
+}
+
+void SimWindows::Destroy(platform::WindowHandle window) {
+  log_.Record(FormatCall("DestroyWindow", window));
+  table_.Remove(window);
+  if (foreground_ == window) foreground_ = platform::kNoWindow;
+}
+
+bool SimWindows::Show(platform::WindowHandle window) {
+  log_.Record(FormatCall("Show", window));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->visible = true;
+  return true;
+}
+
+bool SimWindows::Hide(platform::WindowHandle window) {
+  log_.Record(FormatCall("Hide", window));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->visible = false;
+  return true;
+}
+
+bool SimWindows::IsVisible(platform::WindowHandle window) const {
+  const SimWindow* found = table_.Find(window);
+  return found != nullptr && found->visible;
+}
+
+bool SimWindows::SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) {
+  log_.Record(FormatCall("Set" + std::string(DimensionName(which)), window, twips));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  *PixelField(*found, which) = ToPixels(twips);
+  return true;
+}
+
+std::optional<float> SimWindows::GetDimension(platform::WindowHandle window, platform::Dimension which) const {
+  const SimWindow* found = table_.Find(window);
+  if (found == nullptr) return std::nullopt;
+  return static_cast<float>(*PixelField(*found, which)) * screen.twips_per_pixel;
+}
+
+bool SimWindows::SetCaption(platform::WindowHandle window, const std::string& text) {
+  log_.Record(FormatCall("SetCaption", window, text));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->caption = text;
+  return true;
+}
+
+bool SimWindows::SetBackgroundPicture(platform::WindowHandle window, const platform::Picture& picture) {
+  log_.Record(FormatCall("SetBackgroundPicture", window));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->background = picture;
+  return true;
+}
+
+bool SimWindows::SetControlText(platform::WindowHandle window, int control, const std::string& text) {
+  log_.Record(FormatCall("SetControlText", window, control, text));
+  SimWindow* found = Find(window);
+  if (found == nullptr || found->controls.count(control) == 0) return false;
+  found->controls[control].text = text;
+  return true;
+}
+
+bool SimWindows::SetControlPicture(platform::WindowHandle window, int control, const platform::Picture& picture) {
+  log_.Record(FormatCall("SetControlPicture", window, control));
+  SimWindow* found = Find(window);
+  if (found == nullptr || found->controls.count(control) == 0) return false;
+  found->controls[control].picture = picture;
+  return true;
+}
+
+bool SimWindows::SetControlBorder(platform::WindowHandle window, int control, int border_style) {
+  log_.Record(FormatCall("SetControlBorder", window, control, border_style));
+  SimWindow* found = Find(window);
+  if (found == nullptr || found->controls.count(control) == 0) return false;
+  found->controls[control].border_style = border_style;
+  return true;
+}
+
+bool SimWindows::SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) {
+  log_.Record(FormatCall("SetTimerInterval", window, timer, interval_ms));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->timers[timer] = SimTimer{interval_ms, now_us_ + std::max(interval_ms, kMinimumTimerPeriodMs) * 1000LL};
+  return true;
+}
+
+float SimWindows::ScreenWidthTwips() const { return static_cast<float>(screen.width_px) * screen.twips_per_pixel; }
+float SimWindows::ScreenHeightTwips() const { return static_cast<float>(screen.height_px) * screen.twips_per_pixel; }
+
+int SimWindows::SystemMetric(int index) const {
+  log_.Record(FormatCall("GetSystemMetrics", index));
+  return index == kSmCyCaption ? screen.caption_height_px : 0;
+}
+
+int SimWindows::ShowMessageBox(const std::string& text, const std::string& caption, int style) {
+  log_.Record(FormatCall("MessageBox", text, caption, style));
+  shown_boxes.push_back({text, caption, style});
+  if (while_modal_open) while_modal_open();
+  if (message_box_answers.empty()) return (style & 0xF) == platform::kMbYesNo ? platform::kIdYes : platform::kIdOk;
+  const int answer = message_box_answers.front();
+  message_box_answers.pop_front();
+  return answer;
+}
+
+int SimWindows::PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) {
+  log_.Record(FormatCall("PopupMenu", owner, items.size()));
+  shown_menus.push_back(items);
+  if (while_modal_open) while_modal_open();
+  if (menu_answers.empty()) return -1;
+  const int answer = menu_answers.front();
+  menu_answers.pop_front();
+  return answer;
+}
+
+bool SimWindows::ActivateByTitle(const std::string& title) {
+  log_.Record(FormatCall("ActivateByTitle", title));
+  platform::WindowHandle prefix_match = platform::kNoWindow;
+  for (const auto& [handle, window] : table_.All()) {
+    if (window->caption == title) {
+      foreground_ = handle;
+      return true;
+    }
+    if (prefix_match == platform::kNoWindow && window->caption.rfind(title, 0) == 0) prefix_match = handle;
+  }
+  if (prefix_match == platform::kNoWindow) return false;
+  foreground_ = prefix_match;
+  return true;
+}
+
+bool SimWindows::ShowWindow(platform::WindowHandle window, int show_command) {
+  log_.Record(FormatCall("ShowWindow", window, show_command));
+  SimWindow* found = Find(window);
+  if (found == nullptr) return false;
+  found->visible = show_command != 0;
+  return true;
+}
+
+void SimWindows::FireDueTimers(std::int64_t now_us) {
+  now_us_ = now_us;
+  std::vector<platform::WindowHandle> handles;
+  for (const auto& entry : table_.All()) handles.push_back(entry.first);
+  for (const platform::WindowHandle handle : handles) {
+    SimWindow* window = Find(handle);
+    if (window == nullptr) continue;
+    std::vector<int> due;
+    for (auto& [id, timer] : window->timers) {
+      if (timer.interval_ms <= 0 || timer.next_due_us > now_us) continue;
+      timer.next_due_us = now_us + std::max(timer.interval_ms, kMinimumTimerPeriodMs) * 1000LL;
+      due.push_back(id);
+    }
+    for (const int id : due) {
+      window = Find(handle);  // a handler may have destroyed the window
+      if (window == nullptr) break;
+      window->events->OnTimer(id);
+    }
+  }
+}
+
+void SimWindows::Click(platform::WindowHandle window, int control, int button) {
+  const platform::MouseArgs args{button, 0, 0.0f, 0.0f};
+  if (SimWindow* found = Find(window)) found->events->OnMouseDown(control, args);
+  if (SimWindow* found = Find(window)) found->events->OnMouseUp(control, args);
+  if (button != platform::kLeftButton) return;
+  if (SimWindow* found = Find(window)) found->events->OnClick(control);
+}
+
+void SimWindows::MoveMouseOverForm(platform::WindowHandle window, float x_twips, float y_twips) {
+  if (SimWindow* found = Find(window)) found->events->OnFormMouseMove({0, 0, x_twips, y_twips});
+}
+
+void SimWindows::RequestClose(platform::WindowHandle window) {
+  SimWindow* found = Find(window);
+  if (found == nullptr || found->events->OnQueryUnload(0)) return;
+  found = Find(window);
+  if (found == nullptr || found->events->OnUnload()) return;
+  Destroy(window);
+}
+
+void SimWindows::DestroyAllSilently() {
+  table_.All().clear();
+  foreground_ = platform::kNoWindow;
+}
+
+}  // namespace tarnwick::sim

@@ -1,0 +1,87 @@
+#pragma once
+// Simulated windowing: windows and controls kept in a SimWindowTable, a fixed screen, message
+// boxes and pop-up menus that record what they showed and return scripted answers, and input
+// helpers that deliver events to a window's handlers as the real system would.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/call_log.h"
+#include "platform/sim/sim_window_table.h"
+#include "platform/window_port.h"
+
+namespace tarnwick::sim {
+
+struct SimScreen {
+  int width_px = 1280;
+  int height_px = 800;
+  float twips_per_pixel = 15.0f;
+  int caption_height_px = 19;  // SM_CYCAPTION
+  int fixed_frame_px = 3;      // border of a fixed-single window, each side
+};
+
+struct ShownMessageBox {
+  std::string text, caption;
+  int style = 0;
+};
+
+class SimWindows : public platform::WindowPort {
+ public:
+  SimWindows(CallLog& log, SimWindowTable& table) : log_(log), table_(table) {}
+
+  platform::WindowHandle Create(const platform::WindowSpec& spec, platform::WindowEvents& events) override;
+  void Destroy(platform::WindowHandle window) override;
+  bool Show(platform::WindowHandle window) override;
+  bool Hide(platform::WindowHandle window) override;
+  bool IsVisible(platform::WindowHandle window) const override;
+  bool SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) override;
+  std::optional<float> GetDimension(platform::WindowHandle window, platform::Dimension which) const override;
+  bool SetCaption(platform::WindowHandle window, const std::string& text) override;
+  bool SetBackgroundPicture(platform::WindowHandle window, const platform::Picture& picture) override;
+  bool SetControlText(platform::WindowHandle window, int control, const std::string& text) override;
+  bool SetControlPicture(platform::WindowHandle window, int control, const platform::Picture& picture) override;
+  bool SetControlBorder(platform::WindowHandle window, int control, int border_style) override;
+  bool SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) override;
+  float ScreenWidthTwips() const override;
+  float ScreenHeightTwips() const override;
+  float TwipsPerPixelX() const override { return screen.twips_per_pixel; }
+  float TwipsPerPixelY() const override { return screen.twips_per_pixel; }
+  int SystemMetric(int index) const override;
+  int ShowMessageBox(const std::string& text, const std::string& caption, int style) override;
+  int PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) override;
+  bool ActivateByTitle(const std::string& title) override;
+  platform::WindowHandle ForegroundWindow() const override { return foreground_; }
+  bool ShowWindow(platform::WindowHandle window, int show_command) override;
+
+  // Test controls.
+  SimScreen screen;
+  std::vector<ShownMessageBox> shown_boxes;
+  std::deque<int> message_box_answers;  // answers for the next boxes; empty: the first button
+  std::deque<int> menu_answers;         // chosen items for the next menus; empty: none (-1)
+  std::vector<std::vector<std::string>> shown_menus;
+  // Runs while a box or menu is open, as the modal loop goes on dispatching events.
+  std::function<void()> while_modal_open;
+
+  // Delivers the timer ticks that are due at `now_us` (period at least 10 ms, as on the system).
+  void FireDueTimers(std::int64_t now_us);
+  // A press and release of `button` over a control, then the click (left button only).
+  void Click(platform::WindowHandle window, int control, int button = platform::kLeftButton);
+  void MoveMouseOverForm(platform::WindowHandle window, float x_twips, float y_twips);
+  // A close request from outside: query-unload, unload, then destruction unless cancelled.
+  void RequestClose(platform::WindowHandle window);
+  // Destroys every window without any event (the program's immediate end).
+  void DestroyAllSilently();
+  void SetNow(std::int64_t now_us) { now_us_ = now_us; }
+
+ private:
+  SimWindow* Find(platform::WindowHandle window) { return table_.Find(window); }
+  int ToPixels(float twips) const;
+
+  CallLog& log_;
+  SimWindowTable& table_;
+  platform::WindowHandle foreground_ = platform::kNoWindow;
+  std::int64_t now_us_ = 0;
+};
+
+}  // namespace tarnwick::sim
