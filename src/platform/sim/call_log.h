@@ -9,11 +9,15 @@ namespace tarnwick::sim {
 
 class CallLog {
  public:
-  void Record(std::string call) { calls_.push_back(std::move(call)); }
+  // Records "name(args...)"; formats nothing while recording is off.
+  template <typename... Args>
+  void Record(std::string_view name, const Args&... args);
   const std::vector<std::string>& Calls() const { return calls_; }
   void Clear() { calls_.clear(); }
   // The recorded calls whose text starts with `prefix` (for example "SetLayered").
   std::vector<std::string> Matching(std::string_view prefix) const;
+  // Off in benchmarks, so that a simulated call costs no allocation.
+  bool enabled = true;
 
  private:
   std::vector<std::string> calls_;

@@ -13,4 +13,9 @@ std::string FormatCall(std::string_view name, const Args&... args) {
   return out.str();
 }
 
+template <typename... Args>
+void CallLog::Record(std::string_view name, const Args&... args) {
+  if (enabled) calls_.push_back(FormatCall(name, args...));
+}
+
 }  // namespace tarnwick::sim

@@ -5,24 +5,24 @@
 namespace tarnwick::sim {
 
 bool SimApplication::IsPreviousInstance() {
-  log_.Record(FormatCall("IsPreviousInstance"));
+  log_.Record("IsPreviousInstance");
   return previous_instance;
 }
 
 void SimApplication::SetTaskListVisible(bool visible) {
-  log_.Record(FormatCall("SetTaskListVisible", visible));
+  log_.Record("SetTaskListVisible", visible);
   task_list_visible = visible;
 }
 
 void SimApplication::PumpEvents() {
-  log_.Record(FormatCall("PumpEvents"));
+  log_.Record("PumpEvents");
   if (ended_) return;
   clock_.Advance(pump_quantum_us);
   windows_.FireDueTimers(clock_.NowMicroseconds());
 }
 
 std::optional<std::uint64_t> SimApplication::FileLength(const std::string& path) {
-  log_.Record(FormatCall("FileLength", path));
+  log_.Record("FileLength", path);
   std::error_code error;
   const auto native = NativePath(path);
   if (!std::filesystem::is_regular_file(native, error)) return std::nullopt;
@@ -32,7 +32,7 @@ std::optional<std::uint64_t> SimApplication::FileLength(const std::string& path)
 }
 
 void SimApplication::EndNow() {
-  log_.Record(FormatCall("EndNow"));
+  log_.Record("EndNow");
   ended_ = true;
   windows_.DestroyAllSilently();
 }

@@ -11,7 +11,7 @@ float SimClock::SecondsSinceMidnight() {
   const auto reading = static_cast<float>(static_cast<double>(now_us_ % kMicrosecondsPerDay) / 1e6);
   // Single precision can round 86399.999... up to 86400; the clock's range ends just below it.
   const float seconds = reading < 86400.0f ? reading : std::nextafter(86400.0f, 0.0f);
-  log_.Record(FormatCall("SecondsSinceMidnight"));
+  log_.Record("SecondsSinceMidnight");
   return seconds;
 }
 

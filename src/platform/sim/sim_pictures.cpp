@@ -53,7 +53,7 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
 }  // namespace
 
 std::optional<platform::Picture> SimPictures::LoadPicture(const std::string& path) {
-  log_.Record(FormatCall("LoadPicture", path));
+  log_.Record("LoadPicture", path);
   const auto bytes = ReadRegularFile(NativePath(path));
   if (!bytes) return std::nullopt;
   return Decode(*bytes, path);

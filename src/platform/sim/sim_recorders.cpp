@@ -11,20 +11,20 @@ std::string ProgramOf(const std::string& command_line) {
 }
 
 bool SimProcesses::StartProgram(const std::string& command_line, int show_command) {
-  log_.Record(FormatCall("StartProgram", command_line, show_command));
+  log_.Record("StartProgram", command_line, show_command);
   if (installed_programs.count(ProgramOf(command_line)) == 0) return false;
   started.push_back(command_line);
   return true;
 }
 
 bool SimFolderView::Navigate(platform::WindowHandle window, int control, const std::string& location) {
-  log_.Record(FormatCall("Navigate", window, control, location));
+  log_.Record("Navigate", window, control, location);
   locations.push_back(location);
   return true;
 }
 
 bool SimEventLog::Write(const std::string& source, platform::EventLogType type, const std::string& text) {
-  log_.Record(FormatCall("ReportEvent", source, static_cast<int>(type), text));
+  log_.Record("ReportEvent", source, static_cast<int>(type), text);
   entries.push_back(text);
   return true;
 }

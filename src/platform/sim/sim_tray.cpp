@@ -8,8 +8,8 @@ std::uint32_t TrayField(const platform::TrayRecord& record, std::size_t offset) 
 }
 
 bool SimTray::NotifyIcon(std::uint32_t message, const platform::TrayRecord& record) {
-  log_.Record(FormatCall("Shell_NotifyIconA", message));
-  records.emplace_back(message, record);
+  log_.Record("Shell_NotifyIconA", message);
+  if (keep_records) records.emplace_back(message, record);
   if (TrayField(record, 0) != platform::kTrayRecordSize) return false;
   const std::pair<std::uint32_t, std::uint32_t> key{TrayField(record, 4), TrayField(record, 8)};
   switch (message) {

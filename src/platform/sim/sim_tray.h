@@ -20,7 +20,8 @@ class SimTray : public platform::TrayPort {
 
   void RestartShell() { icons_.clear(); }
   bool HasIcon(std::uint32_t window, std::uint32_t id) const { return icons_.count({window, id}) != 0; }
-  // Every record handed over, with its message, in order.
+  // Every record handed over, with its message, in order (kept while `keep_records`).
+  bool keep_records = true;
   std::vector<std::pair<std::uint32_t, platform::TrayRecord>> records;
 
   static constexpr std::uint32_t kProgramIcon = 0x00020017;

@@ -19,8 +19,8 @@ auto* PixelField(Window& window, platform::Dimension which) {
   return &window.left_px;
 }
 
-const char* DimensionName(platform::Dimension which) {
-  static const char* const kNames[] = {"Left", "Top", "Width", "Height"};
+const char* SetterName(platform::Dimension which) {
+  static const char* const kNames[] = {"SetLeft", "SetTop", "SetWidth", "SetHeight"};
   return kNames[static_cast<int>(which)];
 }
 }  // namespace
@@ -50,18 +50,18 @@ platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, plat
     window->timers[timer.id] = SimTimer{timer.interval_ms, now_us_ + std::max(timer.interval_ms, kMinimumTimerPeriodMs) * 1000LL};
   }
   const platform::WindowHandle handle = table_.Add(std::move(window));
-  log_.Record(FormatCall("CreateWindow", spec.caption, handle));
+  log_.Record("CreateWindow", spec.caption, handle);
   return handle;
 }
 
 void SimWindows::Destroy(platform::WindowHandle window) {
-  log_.Record(FormatCall("DestroyWindow", window));
+  log_.Record("DestroyWindow", window);
   table_.Remove(window);
   if (foreground_ == window) foreground_ = platform::kNoWindow;
 }
 
 bool SimWindows::Show(platform::WindowHandle window) {
-  log_.Record(FormatCall("Show", window));
+  log_.Record("Show", window);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->visible = true;
@@ -69,7 +69,7 @@ bool SimWindows::Show(platform::WindowHandle window) {
 }
 
 bool SimWindows::Hide(platform::WindowHandle window) {
-  log_.Record(FormatCall("Hide", window));
+  log_.Record("Hide", window);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->visible = false;
@@ -82,7 +82,7 @@ bool SimWindows::IsVisible(platform::WindowHandle window) const {
 }
 
 bool SimWindows::SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) {
-  log_.Record(FormatCall("Set" + std::string(DimensionName(which)), window, twips));
+  log_.Record(SetterName(which), window, twips);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   *PixelField(*found, which) = ToPixels(twips);
@@ -96,7 +96,7 @@ std::optional<float> SimWindows::GetDimension(platform::WindowHandle window, pla
 }
 
 bool SimWindows::SetCaption(platform::WindowHandle window, const std::string& text) {
-  log_.Record(FormatCall("SetCaption", window, text));
+  log_.Record("SetCaption", window, text);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->caption = text;
@@ -104,7 +104,7 @@ bool SimWindows::SetCaption(platform::WindowHandle window, const std::string& te
 }
 
 bool SimWindows::SetBackgroundPicture(platform::WindowHandle window, const platform::Picture& picture) {
-  log_.Record(FormatCall("SetBackgroundPicture", window));
+  log_.Record("SetBackgroundPicture", window);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->background = picture;
@@ -112,7 +112,7 @@ bool SimWindows::SetBackgroundPicture(platform::WindowHandle window, const platf
 }
 
 bool SimWindows::SetControlText(platform::WindowHandle window, int control, const std::string& text) {
-  log_.Record(FormatCall("SetControlText", window, control, text));
+  log_.Record("SetControlText", window, control, text);
   SimWindow* found = Find(window);
   if (found == nullptr || found->controls.count(control) == 0) return false;
   found->controls[control].text = text;
@@ -120,7 +120,7 @@ bool SimWindows::SetControlText(platform::WindowHandle window, int control, cons
 }
 
 bool SimWindows::SetControlPicture(platform::WindowHandle window, int control, const platform::Picture& picture) {
-  log_.Record(FormatCall("SetControlPicture", window, control));
+  log_.Record("SetControlPicture", window, control);
   SimWindow* found = Find(window);
   if (found == nullptr || found->controls.count(control) == 0) return false;
   found->controls[control].picture = picture;
@@ -128,7 +128,7 @@ bool SimWindows::SetControlPicture(platform::WindowHandle window, int control, c
 }
 
 bool SimWindows::SetControlBorder(platform::WindowHandle window, int control, int border_style) {
-  log_.Record(FormatCall("SetControlBorder", window, control, border_style));
+  log_.Record("SetControlBorder", window, control, border_style);
   SimWindow* found = Find(window);
   if (found == nullptr || found->controls.count(control) == 0) return false;
   found->controls[control].border_style = border_style;
@@ -136,7 +136,7 @@ bool SimWindows::SetControlBorder(platform::WindowHandle window, int control, in
 }
 
 bool SimWindows::SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) {
-  log_.Record(FormatCall("SetTimerInterval", window, timer, interval_ms));
+  log_.Record("SetTimerInterval", window, timer, interval_ms);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->timers[timer] = SimTimer{interval_ms, now_us_ + std::max(interval_ms, kMinimumTimerPeriodMs) * 1000LL};
@@ -147,12 +147,12 @@ float SimWindows::ScreenWidthTwips() const { return static_cast<float>(screen.wi
 float SimWindows::ScreenHeightTwips() const { return static_cast<float>(screen.height_px) * screen.twips_per_pixel; }
 
 int SimWindows::SystemMetric(int index) const {
-  log_.Record(FormatCall("GetSystemMetrics", index));
+  log_.Record("GetSystemMetrics", index);
   return index == kSmCyCaption ? screen.caption_height_px : 0;
 }
 
 int SimWindows::ShowMessageBox(const std::string& text, const std::string& caption, int style) {
-  log_.Record(FormatCall("MessageBox", text, caption, style));
+  log_.Record("MessageBox", text, caption, style);
   shown_boxes.push_back({text, caption, style});
   if (while_modal_open) while_modal_open();
   if (message_box_answers.empty()) return (style & 0xF) == platform::kMbYesNo ? platform::kIdYes : platform::kIdOk;
@@ -162,7 +162,7 @@ int SimWindows::ShowMessageBox(const std::string& text, const std::string& capti
 }
 
 int SimWindows::PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) {
-  log_.Record(FormatCall("PopupMenu", owner, items.size()));
+  log_.Record("PopupMenu", owner, items.size());
   shown_menus.push_back(items);
   if (while_modal_open) while_modal_open();
   if (menu_answers.empty()) return -1;
@@ -172,7 +172,7 @@ int SimWindows::PopupMenu(platform::WindowHandle owner, const std::vector<std::s
 }
 
 bool SimWindows::ActivateByTitle(const std::string& title) {
-  log_.Record(FormatCall("ActivateByTitle", title));
+  log_.Record("ActivateByTitle", title);
   platform::WindowHandle prefix_match = platform::kNoWindow;
   for (const auto& [handle, window] : table_.All()) {
     if (window->caption == title) {
@@ -187,7 +187,7 @@ bool SimWindows::ActivateByTitle(const std::string& title) {
 }
 
 bool SimWindows::ShowWindow(platform::WindowHandle window, int show_command) {
-  log_.Record(FormatCall("ShowWindow", window, show_command));
+  log_.Record("ShowWindow", window, show_command);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
   found->visible = show_command != 0;
