@@ -20,14 +20,15 @@ glyph_args() {
   case "$name" in
     page) glyph_draw "$cx" "$cy" "$white polygon -7,-9 3,-9 7,-5 7,9 -7,9
       fill '$cut' rectangle -4,-4 4,-3 rectangle -4,0 4,1 rectangle -4,4 2,5" ;;
-    pencil) glyph_text '✎' "$FONT_REGULAR" 19 "$cx" "$((cy + 1))" ;;
+    pencil) glyph_draw "$cx" "$cy" "$white polygon -8,8 -7,3 4,-8 8,-4 -3,7
+      fill '$cut' polygon -6,4 -4,6 -7,7 stroke '$cut' stroke-width 1 line 1,-5 5,-1" ;;
     terminal) glyph_draw "$cx" "$cy" "$white roundrectangle -9,-8 9,8 2,2
       fill '$cut' rectangle -7,-5 7,6
       fill none stroke white stroke-width 2 polyline -5,-3 -1,0 -5,3 line 0,4 5,4" ;;
     folder) glyph_draw "$cx" "$cy" "$white polygon -9,-7 -3,-7 -1,-5 9,-5 9,7 -9,7
       fill '$(shade "$cut" 55)' rectangle -9,-2 9,7" ;;
-    folder_win) glyph_args folder "$cx" "$cy" "$cut"
-      glyph_draw "$cx" "$cy" "fill '$cut' rectangle -3,0 -1,2 rectangle 1,0 3,2 rectangle -3,3 -1,5 rectangle 1,3 3,5" ;;
+    window) glyph_draw "$cx" "$cy" "$white roundrectangle -9,-8 9,8 2,2
+      fill '$cut' rectangle -7,-3 7,6 fill white rectangle -5,-1 -1,4 rectangle 1,-1 5,1" ;;
     drive) glyph_draw "$cx" "$cy" "$white roundrectangle -9,-5 9,6 3,3
       fill '$cut' rectangle -6,2 1,3 fill '#7dff8c' circle 5,2 6,2" ;;
     chart) glyph_draw "$cx" "$cy" "$white rectangle -9,7 9,8
@@ -38,7 +39,7 @@ glyph_args() {
       fill white stroke '$cut' stroke-width 1 circle -3,-6 -3,-3 circle 4,0 4,3 circle -5,6 -5,9" ;;
     info) glyph_draw "$cx" "$cy" "fill none stroke white stroke-width 2 circle 0,0 0,9"
       glyph_text 'i' "$FONT_SERIF" 14 "$cx" "$cy" ;;
-    gear) glyph_text '⚙' "$FONT_REGULAR" 21 "$cx" "$((cy + 1))" ;;
+    gear) glyph_text '⚙' "$FONT_REGULAR" 25 "$cx" "$((cy + 1))" ;;
     box) glyph_draw "$cx" "$cy" "$white polygon -9,-4 0,-8 9,-4 9,6 0,9 -9,6
       fill none stroke '$cut' stroke-width 1 polyline -9,-4 0,0 9,-4 line 0,0 0,9" ;;
     globe) glyph_draw "$cx" "$cy" "fill none stroke white stroke-width 1.6 circle 0,0 0,8.5
