@@ -63,7 +63,8 @@ make_sample_buttons() {
   done
 }
 
-# One small readme per folder that a tab shows, so that the folder exists in the repository.
+# One small readme per folder that a tab shows, so that the folder exists in the repository;
+# the first folder's readme also lists what the launch buttons start.
 make_sample_folders() {
   local root="$1" entry label folder
   for entry in "${FOLDER_TABS[@]}"; do
@@ -73,6 +74,16 @@ make_sample_folders() {
     printf '%s\r\n' "$label" "" \
       "This folder is shown by the side panel tab \"$label\" of the sample launcher." \
       "Put files here to see them in the panel's folder view." >"$root/$folder/readme.txt"
+  done
+  launch_button_list >>"$root/docs/readme.txt"
+}
+
+launch_button_list() {
+  local n glyph accent label command
+  printf '\r\nLaunch buttons of the sample bar (config.ini, sections 001 to 024):\r\n'
+  for n in "${!LAUNCH_BUTTONS[@]}"; do
+    IFS='|' read -r glyph accent label command <<<"${LAUNCH_BUTTONS[$n]}"
+    printf '  %02d  %-9s %s\r\n' $((n + 1)) "$label" "${command:-(starts nothing)}"
   done
 }
 
