@@ -26,7 +26,7 @@ number_tile() {
   mapfile -t args < <(tile_args 73 57 6
     label_args "$number" 24 "$LABEL" center 0 -5
     printf '%s\n' -fill "$ACCENT_FILES" -draw "roundrectangle 26,38 46,40 1,1"
-    label_args 'LAUNCH' 7 "$LABEL_DIM" south 0 5 "$FONT_REGULAR")
+    label_args 'LAUNCH' 7 "$LABEL_DIM" south 0 4)
   write_jpeg "$out" "${args[@]}"
 }
 
