@@ -1,9 +1,36 @@
 #pragma once
+// The ANSI code page of the simulated platform.
+//
+// Linux has no ANSI code page, so the launcher assumes code page 949 (Korean, Unified Hangul
+// Code) wherever the system's single-byte calls are reproduced: config.ini is read and looked
+// up in CP949, the code page of the Korean Windows the launcher was made for. This is the one
+// place that choice is made.
+//
+// Conversion goes through iconv's "CP949" and adds what the system's table has beyond it:
+// bytes 0x80 and 0xFF and the two user-defined rows 0xC9 and 0xFE (private-use characters).
+// Characters the code page cannot hold become '?'; a byte that starts no character becomes
+// U+FFFD and, when it is a lead byte, takes the next byte with it, as the system does.
+#include <memory>
+#include <string>
+
 #include "platform/ansi_code_page.h"
+
 namespace tarnwick::sim {
+
 class Cp949CodePage : public platform::AnsiCodePage {
  public:
-  std::string FromUtf8(const std::string& s) const override { return s; }
-  std::string ToUtf8(const std::string& s) const override { return s; }
+  Cp949CodePage();
+  ~Cp949CodePage() override;
+  Cp949CodePage(const Cp949CodePage&) = delete;
+  Cp949CodePage& operator=(const Cp949CodePage&) = delete;
+
+  std::string FromUtf8(const std::string& utf8) const override;
+  std::string ToUtf8(const std::string& ansi) const override;
+
+ private:
+  class Converter;
+  std::unique_ptr<Converter> to_cp949_;
+  std::unique_ptr<Converter> from_cp949_;
 };
-}
+
+}  // namespace tarnwick::sim

@@ -1,12 +1,27 @@
 #pragma once
+// INI lookups of the simulated platform: reads the real file on disk at every call, as the
+// system does (nothing is cached, so edits show at the next lookup), and applies the system's
+// lookup rules (platform/common/profile_string.h) in the simulated platform's code page, 949.
+// The path is in that code page and may be in Windows form ('\' between folders). A file that
+// is missing, unreadable or no regular file (a folder, a pipe, a device) gives the default text.
+// Records "ReadProfileString(section,key,default,size,path)", texts as passed, in the call log.
 #include "platform/ini_port.h"
 #include "platform/sim/call_log.h"
+#include "platform/sim/cp949_code_page.h"
+
 namespace tarnwick::sim {
+
 class SimIni : public platform::IniPort {
  public:
   explicit SimIni(CallLog& log) : log_(log) {}
-  std::size_t ReadProfileString(const std::string&, const std::string&, const std::string&, char*, std::size_t,
-                                const std::string&) override { return 0; }
+
+  std::size_t ReadProfileString(const std::string& section, const std::string& key,
+                               const std::string& default_text, char* buffer, std::size_t size,
+                               const std::string& path) override;
+
+ private:
   CallLog& log_;
+  Cp949CodePage code_page_;
 };
-}
+
+}  // namespace tarnwick::sim

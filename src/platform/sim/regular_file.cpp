@@ -1,0 +1,45 @@
+#include "platform/sim/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwick::sim {
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool IsRegularFile(int fd) {
+  struct stat status {};
+  return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadRegularFile(const std::string& path) {
+  // Non-blocking, so that opening a pipe without a writer returns at once.
+  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0 || !IsRegularFile(file.get())) return std::nullopt;
+  std::string bytes;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t count = read(file.get(), chunk, sizeof chunk);
+    if (count < 0) return std::nullopt;
+    if (count == 0) return bytes;
+    bytes.append(chunk, static_cast<std::size_t>(count));
+  }
+}
+
+}  // namespace tarnwick::sim
