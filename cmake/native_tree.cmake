@@ -16,6 +16,10 @@ gtest_discover_tests(tarnwick_tests DISCOVERY_TIMEOUT 60)
 # End-to-end checks of the real programs under Wine; they skip (exit 77) where Wine is absent.
 set(TARNWICK_WIN_BUILDS "${CMAKE_SOURCE_DIR}/build/mingw-i686;${CMAKE_SOURCE_DIR}/build/mingw-x86_64"
     CACHE STRING "Windows build folders whose programs the end-to-end checks run")
+# The INI reference test runs each build's ini_probe.exe under Wine ('|' separates the folders).
+string(REPLACE ";" "|" TARNWICK_WIN_BUILDS_TEXT "${TARNWICK_WIN_BUILDS}")
+target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_WIN_BUILDS="${TARNWICK_WIN_BUILDS_TEXT}"
+  TARNWICK_BINARY_DIR="${CMAKE_BINARY_DIR}")
 file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh)
 foreach(script ${TARNWICK_E2E_SCRIPTS})
   get_filename_component(check ${script} NAME_WE)

@@ -9,6 +9,10 @@
 namespace tarnwick::platform {
 namespace {
 
+// The system passes names on as counted wide strings of at most 65535 bytes, terminator
+// included; a longer section or key name is never found.
+constexpr std::size_t kLongestName = 32766;
+
 std::string UpToNul(std::string_view bytes) { return std::string(bytes.substr(0, bytes.find('\0'))); }
 
 // Trailing spaces go, but the system keeps the first character even when it is one.
@@ -57,11 +61,11 @@ std::size_t CopyProfileString(const std::optional<std::string>& file_text, std::
                               std::string_view key, std::string_view default_text, char* buffer,
                               std::size_t size, const AnsiCodePage& code_page) {
   if (size == 0) return 0;
+  const std::string section_text = code_page.ToUtf8(UpToNul(section));
+  const std::string key_text = code_page.ToUtf8(UpToNul(key));
+  const bool names_fit = Utf16Length(section_text) <= kLongestName && Utf16Length(key_text) <= kLongestName;
   std::optional<std::string> value;
-  if (file_text) {
-    value = FindProfileValue(*file_text, code_page.ToUtf8(UpToNul(section)),
-                             code_page.ToUtf8(UpToNul(key)));
-  }
+  if (file_text && names_fit) value = FindProfileValue(*file_text, section_text, key_text);
   if (!value) value = TrimDefaultText(code_page.ToUtf8(UpToNul(default_text)));
   const std::string stored = ToAnsiWithin(CopyToWideBuffer(*value, size), size - 1, code_page);
   std::memcpy(buffer, stored.data(), stored.size());

@@ -2,8 +2,8 @@
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <optional>
+#include <string_view>
 
 #include "platform/common/utf8.h"
 
@@ -39,7 +39,8 @@ std::optional<std::string> ExtraBytes(char32_t code_point) {
 
 }  // namespace
 
-// One iconv conversion descriptor; converts as much as it can and reports where it stopped.
+// One iconv conversion descriptor, used one character at a time: where iconv stops on bad input
+// differs between its converters, so the characters are cut apart here.
 class Cp949CodePage::Converter {
  public:
   Converter(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
@@ -49,27 +50,23 @@ class Cp949CodePage::Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  bool usable() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
-
-  // Appends the converted text of input[pos..] to `out` and returns the position of the first
-  // byte it could not convert (input.size() when all went).
-  std::size_t Convert(const std::string& input, std::size_t pos, std::string& out) const {
-    if (!usable()) return pos;
+  // The converted character, or nothing when iconv has none for it.
+  std::optional<std::string> ConvertCharacter(std::string_view character) const {
+    if (!usable()) return std::nullopt;
     iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
-    char* in = const_cast<char*>(input.data()) + pos;
-    std::size_t in_left = input.size() - pos;
-    char chunk[256];
-    while (in_left > 0) {
-      char* chunk_end = chunk;
-      std::size_t chunk_left = sizeof chunk;
-      const std::size_t result = iconv(descriptor_, &in, &in_left, &chunk_end, &chunk_left);
-      out.append(chunk, chunk_end);
-      if (result == static_cast<std::size_t>(-1) && errno != E2BIG) break;
-    }
-    return input.size() - in_left;
+    char* in = const_cast<char*>(character.data());
+    std::size_t in_left = character.size();
+    char converted[8];
+    char* out = converted;
+    std::size_t out_left = sizeof converted;
+    const std::size_t result = iconv(descriptor_, &in, &in_left, &out, &out_left);
+    if (result == static_cast<std::size_t>(-1) || in_left != 0) return std::nullopt;
+    return std::string(converted, out);
   }
 
  private:
+  bool usable() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
+
   iconv_t descriptor_;
 };
 
@@ -81,29 +78,42 @@ Cp949CodePage::~Cp949CodePage() = default;
 
 std::string Cp949CodePage::FromUtf8(const std::string& utf8) const {
   std::string out;
-  for (std::size_t pos = to_cp949_->Convert(utf8, 0, out); pos < utf8.size();
-       pos = to_cp949_->Convert(utf8, pos, out)) {
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t start = pos;
     const auto code_point = platform::DecodeUtf8(utf8, pos);
-    const auto extra = code_point ? ExtraBytes(*code_point) : std::nullopt;
-    out += extra.value_or("?");
+    if (code_point && *code_point < 0x80) {
+      out.push_back(static_cast<char>(*code_point));
+      continue;
+    }
+    auto bytes = code_point ? to_cp949_->ConvertCharacter(std::string_view(utf8).substr(start, pos - start))
+                            : std::nullopt;
+    if (!bytes && code_point) bytes = ExtraBytes(*code_point);
+    out += bytes.value_or("?");
   }
   return out;
 }
 
 std::string Cp949CodePage::ToUtf8(const std::string& ansi) const {
   std::string out;
-  for (std::size_t pos = from_cp949_->Convert(ansi, 0, out); pos < ansi.size();
-       pos = from_cp949_->Convert(ansi, pos, out)) {
+  out.reserve(ansi.size());
+  for (std::size_t pos = 0; pos < ansi.size();) {
     const auto first = static_cast<unsigned char>(ansi[pos]);
+    if (first < 0x80) {
+      out.push_back(static_cast<char>(first));
+      ++pos;
+      continue;
+    }
     const bool pair = IsLeadByte(first) && pos + 1 < ansi.size();
-    const auto second = pair ? std::optional<unsigned char>(ansi[pos + 1]) : std::nullopt;
-    const auto extra = ExtraCharacter(first, second);
-    if (extra) {
+    const std::string_view character = std::string_view(ansi).substr(pos, pair ? 2 : 1);
+    pos += character.size();
+    if (const auto converted = from_cp949_->ConvertCharacter(character)) {
+      out += *converted;
+    } else if (const auto extra = ExtraCharacter(first, pair ? std::optional<unsigned char>(character[1]) : std::nullopt)) {
       platform::AppendUtf8(out, *extra);
     } else {
       out += platform::kReplacementCharacter;
     }
-    pos += pair ? 2 : 1;
   }
   return out;
 }

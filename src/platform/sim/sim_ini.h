@@ -1,7 +1,7 @@
 #pragma once
 // INI lookups of the simulated platform: reads the real file on disk at every call, as the
 // system does (nothing is cached, so edits show at the next lookup), and applies the system's
-// lookup rules (platform/common/profile_string.h) in the simulated platform's code page, 949.
+// lookup rules (platform/common/profile_string.h) in the code page of cp949_code_page.h.
 // The path is in that code page and may be in Windows form ('\' between folders). A file that
 // is missing, unreadable or no regular file (a folder, a pipe, a device) gives the default text.
 // Records "ReadProfileString(section,key,default,size,path)", texts as passed, in the call log.

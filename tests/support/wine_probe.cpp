@@ -1,0 +1,119 @@
+#include "support/wine_probe.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace tarnwick::testing {
+namespace {
+
+constexpr const char* kLocale = "ko_KR.UTF-8";
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+bool CommandExists(const std::string& name) {
+  return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string ToHex(const std::string& bytes) {
+  if (bytes.empty()) return "-";
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (unsigned char byte : bytes) {
+    hex += kDigits[byte >> 4];
+    hex += kDigits[byte & 15];
+  }
+  return hex;
+}
+
+std::string FromHex(const std::string& hex) {
+  std::string bytes;
+  if (hex == "-") return bytes;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+    bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  }
+  return bytes;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<ProbeAnswer> ParseAnswers(const std::string& output) {
+  std::vector<ProbeAnswer> answers;
+  std::istringstream lines(output);
+  std::size_t count = 0;
+  std::string hex;
+  int terminated = 0;
+  while (lines >> count >> hex >> terminated) answers.push_back({count, FromHex(hex), terminated == 1});
+  return answers;
+}
+
+}  // namespace
+
+std::string WineDrivePath(const std::filesystem::path& path) {
+  std::string windows = "Z:" + std::filesystem::absolute(path).string();
+  for (char& c : windows) c = c == '/' ? '\\' : c;
+  return windows;
+}
+
+WineProbe::WineProbe(std::filesystem::path probe_exe, std::filesystem::path work_folder)
+    : probe_exe_(std::move(probe_exe)), work_folder_(std::move(work_folder)) {}
+
+std::string WineProbe::UnavailableReason() const {
+  if (!CommandExists("wine")) return "Wine is not installed (Debian packages wine, wine32, wine64)";
+  if (!std::filesystem::exists(probe_exe_)) {
+    return probe_exe_.string() + " is missing: build the mingw presets first";
+  }
+  const auto locale = work_folder_ / "locale" / kLocale;
+  if (std::filesystem::exists(locale / "LC_CTYPE")) return {};
+  std::filesystem::create_directories(locale.parent_path());
+  const std::string build_locale = "localedef -i ko_KR -f UTF-8 " + Quote(locale.string()) + " >/dev/null 2>&1";
+  if (std::system(build_locale.c_str()) != 0 && !std::filesystem::exists(locale / "LC_CTYPE")) {
+    return "cannot build the " + std::string(kLocale) + " locale (Debian package locales)";
+  }
+  return {};
+}
+
+std::optional<std::vector<ProbeAnswer>> WineProbe::Run(const std::vector<ProbeLookup>& lookups,
+                                                       std::string& error) const {
+  std::filesystem::create_directories(work_folder_);
+  const auto list = work_folder_ / ("lookups-" + probe_exe_.parent_path().filename().string() + ".txt");
+  const auto output = std::filesystem::path(list).replace_extension(".out");
+  {
+    std::ofstream out(list, std::ios::binary | std::ios::trunc);
+    for (const auto& lookup : lookups) {
+      out << ToHex(lookup.windows_path) << ' ' << ToHex(lookup.section) << ' ' << ToHex(lookup.key) << ' '
+          << ToHex(lookup.default_text) << ' ' << lookup.size << '\n';
+    }
+  }
+  // One prefix for every run; the lock keeps parallel tests from creating it twice.
+  const std::string command =
+      "cd " + Quote(work_folder_.string()) + " && flock lock env LOCPATH=" +
+      Quote((work_folder_ / "locale").string()) + " LC_ALL=" + kLocale + " LANG=" + kLocale +
+      " WINEPREFIX=" + Quote((work_folder_ / "prefix").string()) +
+      " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' DISPLAY= timeout 600 wine " +
+      Quote(probe_exe_.string()) + " " + Quote(WineDrivePath(list)) + " > " + Quote(output.string()) +
+      " 2> " + Quote(output.string() + ".err");
+  if (std::system(command.c_str()) != 0) {
+    error = "the probe failed under Wine: " + ReadText(output.string() + ".err");
+    return std::nullopt;
+  }
+  auto answers = ParseAnswers(ReadText(output));
+  if (answers.size() != lookups.size()) {
+    error = "the probe answered " + std::to_string(answers.size()) + " of " + std::to_string(lookups.size()) +
+            " lookups";
+    return std::nullopt;
+  }
+  return answers;
+}
+
+}  // namespace tarnwick::testing

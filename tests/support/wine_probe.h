@@ -1,0 +1,44 @@
+#pragma once
+// Runs e2e/win_tools/ini_probe.exe (a Windows build's INI lookup probe) under Wine, in a Korean
+// UTF-8 locale so that Wine's ANSI code page is 949, and reads back what the system's
+// GetPrivateProfileStringA answered.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+struct ProbeLookup {
+  std::string windows_path;  // "Z:\..." for a host file
+  std::string section, key, default_text;  // bytes in code page 949
+  std::size_t size = 0;
+};
+
+struct ProbeAnswer {
+  std::size_t count = 0;   // the returned count
+  std::string bytes;       // buffer[0 .. count); bytes the call did not write read '~'
+  bool terminated = false; // buffer[count] is zero
+};
+
+// The host file `path` as Wine names it.
+std::string WineDrivePath(const std::filesystem::path& path);
+
+class WineProbe {
+ public:
+  // `work_folder` keeps the locale and the Wine prefix between runs.
+  WineProbe(std::filesystem::path probe_exe, std::filesystem::path work_folder);
+
+  // Why the probe cannot run on this machine; empty when it can. Builds the locale once.
+  std::string UnavailableReason() const;
+  // One answer per lookup, or nothing with `error` set.
+  std::optional<std::vector<ProbeAnswer>> Run(const std::vector<ProbeLookup>& lookups,
+                                              std::string& error) const;
+
+ private:
+  std::filesystem::path probe_exe_;
+  std::filesystem::path work_folder_;
+};
+
+}  // namespace tarnwick::testing
