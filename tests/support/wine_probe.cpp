@@ -70,14 +70,19 @@ WineProbe::WineProbe(std::filesystem::path probe_exe, std::filesystem::path work
 
 std::string WineProbe::UnavailableReason() const {
   if (!CommandExists("wine")) return "Wine is not installed (Debian packages wine, wine32, wine64)";
+  if (!CommandExists("flock")) return "flock is not installed (Debian package util-linux)";
   if (!std::filesystem::exists(probe_exe_)) {
     return probe_exe_.string() + " is missing: build the mingw presets first";
   }
-  const auto locale = work_folder_ / "locale" / kLocale;
-  if (std::filesystem::exists(locale / "LC_CTYPE")) return {};
-  std::filesystem::create_directories(locale.parent_path());
-  const std::string build_locale = "localedef -i ko_KR -f UTF-8 " + Quote(locale.string()) + " >/dev/null 2>&1";
-  if (std::system(build_locale.c_str()) != 0 && !std::filesystem::exists(locale / "LC_CTYPE")) {
+  // Built once, under the lock that parallel tests share.
+  std::filesystem::create_directories(work_folder_);
+  const std::string locale = "locale/" + std::string(kLocale);
+  const std::string build_locale = "cd " + Quote(work_folder_.string()) + " && flock lock sh -c " +
+                                   Quote("test -e " + locale + "/LC_CTYPE || { mkdir -p locale && localedef -i ko_KR -f UTF-8 " +
+                                         locale + " >/dev/null 2>&1; }");
+  // localedef may end with a warning status after writing a usable locale; the files decide.
+  [[maybe_unused]] const int status = std::system(build_locale.c_str());
+  if (!std::filesystem::exists(work_folder_ / locale / "LC_CTYPE")) {
     return "cannot build the " + std::string(kLocale) + " locale (Debian package locales)";
   }
   return {};

@@ -7,6 +7,15 @@ namespace {
 
 constexpr char kCtrlZ = '\x1A';  // end-of-file mark of old text files, read as a blank
 
+// The characters dropped around lines, names and values.
+bool IsProfileBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == kCtrlZ; }
+
+std::string_view TrimProfileBlanks(std::string_view text) {
+  while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsProfileBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 // Names and values are zero-terminated strings inside the system, so a NUL ends them.
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
@@ -43,18 +52,17 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 }
 
 struct KeyLine {
-  std::string_view raw_name;  // before the cut at NUL; decides whether a blank key is kept
+  std::string_view name;
   std::optional<std::string_view> value;
 };
 
 KeyLine SplitKeyLine(std::string_view line) {
   const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return {line, std::nullopt};
-  return {TrimProfileBlanks(line.substr(0, equals)), TrimProfileBlanks(line.substr(equals + 1))};
+  if (equals == std::string_view::npos) return {UpToNul(line), std::nullopt};
+  return {UpToNul(TrimProfileBlanks(line.substr(0, equals))), TrimProfileBlanks(line.substr(equals + 1))};
 }
 
-// Walks the lines of one file, keeping track of the section and the previous key as the
-// system's parser does, and stops at the first key that answers the lookup.
+// Walks the lines of one file and stops at the first key that answers the lookup.
 class Lookup {
  public:
   Lookup(std::string_view section, std::string_view key) : section_(section), key_(key) {}
@@ -70,16 +78,11 @@ class Lookup {
   bool EnterSection(std::string_view name) {
     if (in_wanted_section_) return true;  // only the first section of a name is searched
     in_wanted_section_ = NamesMatch(name, section_);
-    previous_key_blank_ = std::nullopt;
     return false;
   }
 
   bool AcceptKey(const KeyLine& key_line) {
-    // The system stores no second blank key name right after a blank one.
-    if (key_line.raw_name.empty() && previous_key_blank_.value_or(false)) return false;
-    const std::string_view name = UpToNul(key_line.raw_name);
-    previous_key_blank_ = name.empty();
-    if (!NamesMatch(name, key_)) return false;
+    if (!NamesMatch(key_line.name, key_)) return false;
     if (key_line.value) result_ = std::string(UpToNul(*key_line.value));
     return true;
   }
@@ -87,19 +90,10 @@ class Lookup {
   std::string_view section_;
   std::string_view key_;
   bool in_wanted_section_ = false;
-  std::optional<bool> previous_key_blank_;  // nothing: no key yet in this section
   std::optional<std::string> result_;
 };
 
 }  // namespace
-
-bool IsProfileBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == kCtrlZ; }
-
-std::string_view TrimProfileBlanks(std::string_view text) {
-  while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsProfileBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key) {

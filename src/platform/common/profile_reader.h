@@ -21,10 +21,4 @@ namespace tarnwick::platform {
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key);
 
-// True for the characters the profile functions drop around lines, names and values.
-bool IsProfileBlank(char c);
-
-// `text` without profile blanks at either end.
-std::string_view TrimProfileBlanks(std::string_view text);
-
 }  // namespace tarnwick::platform

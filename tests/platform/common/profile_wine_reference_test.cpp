@@ -51,7 +51,7 @@ std::string BinaryGarbage() {
     state = state * 1103515245u + 12345u;
     bytes.push_back(static_cast<char>(state >> 16));
   }
-  return bytes + "\n[s]\nk=after garbage\n";
+  return bytes + "\n\n[s]\nk=after garbage\n";  // a last lead byte would take one line end
 }
 
 std::vector<AwkwardFile> AwkwardFiles() {
