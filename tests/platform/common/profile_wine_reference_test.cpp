@@ -77,13 +77,17 @@ std::vector<AwkwardFile> AwkwardFiles() {
                            "\"\n")},
       {"lead-byte.ini", "[s]\nk=ab\xb0\nj=next\n[t]\nk=\xb0\xa1\n[u]\nk=a\x80" "b\xff" "c\xc9\xa1" "d\xfe\xfe" "e\xa2\xe8" "f\n"
                         "[v]\nk=ab\xb0"},
-      {"letter-case.ini", Cp949("[ＡＢ]\nk=fullwidth\n[ΑΒ]\nk=greek\n[ДЖ]\nk=cyrillic\n[U]\n\xb0\x41=big\n\xb0\x61=small\n")},
+      {"letter-case.ini", Cp949("[ＡＢ]\nk=fullwidth\n[ΑΒ]\nk=greek\n[ДЖ]\nk=cyrillic\n") +
+                              "[U]\n\xb0\x41=big\n\xb0\x61=small\n"},  // trail bytes that are ASCII letters
       {"before-section.ini", "k=before\n[]\nk=empty name\n[s]\nk=1\n"},
       {"utf8-bom.ini", "\xef\xbb\xbf[s]\nk=\xe2\x98\x83\xed\x95\x9c\nbad=\xff\xfe\n"},
       {"utf16le-bom.ini", "\xff\xfe[\0u\0]\0\n\0k\0=\0\x5c\xd5\x03\x26\n\0"s},
       {"utf16be-bom.ini", "\xfe\xff\0[\0u\0]\0\n\0k\0=\0007\0\n"s},
       {"utf16le-no-bom.ini", "[\0u\0]\0\n\0k\0=\0007\0\n\0"s},
       {"empty.ini", ""},
+      {"comments.ini", "; skin\n[s]\nk=v ; note\n;k=commented\n# hash=1\n[s2] ; note\nk=2\n"},
+      {"utf8-bom-korean.ini", "\xef\xbb\xbf[Tarnwick™]\nPUrl1=문서\n"},
+      {"utf8-no-bom.ini", "[Tarnwick™]\nPUrl1=문서\n[next]\nk=1\n"},
       {"binary.ini", BinaryGarbage()},
   };
 }
@@ -129,7 +133,10 @@ std::vector<ReferenceLookup> ReferenceLookups() {
       {"letter-case.ini", "u", "\xb0\x61"}, {"letter-case.ini", "u", "\xb0\x41"},
       {"before-section.ini", "", "k"}, {"before-section.ini", "s", "k"},
       {"utf8-bom.ini", "s", "k"}, {"utf8-bom.ini", "s", "bad"}, {"utf16le-bom.ini", "u", "k"},
-      {"utf16be-bom.ini", "u", "k"}, {"utf16le-no-bom.ini", "u", "k"}, {"empty.ini", "s", "k"},
+      {"utf16be-bom.ini", "u", "k"}, {"comments.ini", "s", "k"}, {"comments.ini", "s", ";k"},
+      {"comments.ini", "s", "# hash"}, {"comments.ini", "s2", "k"}, {"comments.ini", "", "; skin"},
+      {"utf8-bom-korean.ini", Cp949("Tarnwick™"), "PUrl1"}, {"utf8-no-bom.ini", Cp949("Tarnwick™"), "PUrl1"},
+      {"utf8-no-bom.ini", "Tarnwick\xe2\x84\xa2", "PUrl1"}, {"utf8-no-bom.ini", "next", "k"}, {"utf16le-no-bom.ini", "u", "k"}, {"empty.ini", "s", "k"},
       {"binary.ini", "s", "k"}, {"binary.ini", "", "k"}, {"missing.ini", "s", "k", "\"quoted\"  "},
       {"folder.ini", "s", "k"},
   };
