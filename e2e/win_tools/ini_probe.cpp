@@ -9,6 +9,7 @@
 // bytes the call did not write are visible.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <sstream>
@@ -57,8 +58,9 @@ void RunLookup(const std::string& line) {
   const DWORD count =
       GetPrivateProfileStringA(FromHex(section).c_str(), FromHex(key).c_str(), FromHex(default_text).c_str(),
                                buffer.data(), size, FromHex(path).c_str());
+  const std::size_t shown = std::min<std::size_t>(count, buffer.size());
   const bool terminated = count < buffer.size() && buffer[count] == '\0';
-  std::printf("%lu %s %d\n", static_cast<unsigned long>(count), ToHex(buffer.data(), count).c_str(),
+  std::printf("%lu %s %d\n", static_cast<unsigned long>(count), ToHex(buffer.data(), shown).c_str(),
               terminated ? 1 : 0);
 }
 
