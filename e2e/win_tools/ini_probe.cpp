@@ -1,20 +1,27 @@
-// Runs INI lookups through the system's GetPrivateProfileStringA and prints what it returned,
-// so the portable reader can be compared with the real function (under Wine in the tests).
+// Runs INI lookups through the Windows backend (Win32Ini, which calls the system's
+// GetPrivateProfileStringA, and the launcher's ReadConfigValue over it) and prints what they
+// returned, so the portable reader can be compared with the real function (under Wine in the
+// tests).
 //
 // Usage: ini_probe.exe LOOKUPS
-// Each line of LOOKUPS is "PATH SECTION KEY DEFAULT SIZE": the first four hex-encoded bytes of
-// the ANSI code page ("-" for an empty text), SIZE decimal. For each line the probe prints
-// "COUNT HEX TERMINATED": the returned count, the bytes before it in hex ("-" when none), and
-// 1 or 0 for a zero byte at buffer[COUNT]. The buffer is filled with '~' before each call so
-// bytes the call did not write are visible.
-#include <windows.h>
-
+// Texts in LOOKUPS are hex-encoded bytes ("-" for an empty text). A line is either
+//   "PROFILE PATH SECTION KEY DEFAULT SIZE": one system call, texts in the ANSI code page; the
+//   probe prints "COUNT HEX TERMINATED": the returned count, the bytes before it, and 1 or 0
+//   for a zero byte at buffer[COUNT]. The buffer is filled with '~' before the call so bytes
+//   the call did not write are visible.
+// or
+//   "CONFIG PATH SECTION KEY": ReadConfigValue, texts in UTF-8; the probe prints
+//   "LENGTH HEX 1" for the UTF-8 value.
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "config/config_reader.h"
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_ini.h"
 
 namespace {
 
@@ -49,19 +56,42 @@ bool ReadLine(FILE* file, std::string& line) {
   return !line.empty();
 }
 
+void PrintAnswer(std::size_t count, const std::string& bytes, bool terminated) {
+  std::printf("%lu %s %d\n", static_cast<unsigned long>(count), ToHex(bytes.data(), bytes.size()).c_str(),
+              terminated ? 1 : 0);
+}
+
+void RunProfileLookup(std::istringstream& fields) {
+  std::string path, section, key, default_text;
+  std::size_t size = 0;
+  fields >> path >> section >> key >> default_text >> size;
+  std::vector<char> buffer(size + 1, kUnwrittenByte);
+  tarnwick::win32::Win32Ini ini;
+  const std::size_t count = ini.ReadProfileString(FromHex(section), FromHex(key), FromHex(default_text),
+                                                  buffer.data(), size, FromHex(path));
+  const std::size_t shown = std::min(count, buffer.size());
+  PrintAnswer(count, std::string(buffer.data(), shown), count < buffer.size() && buffer[count] == '\0');
+}
+
+void RunConfigLookup(std::istringstream& fields) {
+  std::string path, section, key;
+  fields >> path >> section >> key;
+  tarnwick::win32::Win32Ini ini;
+  const tarnwick::win32::Win32CodePage code_page;
+  const std::string value = tarnwick::config::ReadConfigValue(ini, code_page, code_page.ToUtf8(FromHex(path)),
+                                                              FromHex(section), FromHex(key));
+  PrintAnswer(value.size(), value, true);
+}
+
 void RunLookup(const std::string& line) {
   std::istringstream fields(line);
-  std::string path, section, key, default_text;
-  DWORD size = 0;
-  if (!(fields >> path >> section >> key >> default_text >> size)) return;
-  std::vector<char> buffer(size + 1, kUnwrittenByte);
-  const DWORD count =
-      GetPrivateProfileStringA(FromHex(section).c_str(), FromHex(key).c_str(), FromHex(default_text).c_str(),
-                               buffer.data(), size, FromHex(path).c_str());
-  const std::size_t shown = std::min<std::size_t>(count, buffer.size());
-  const bool terminated = count < buffer.size() && buffer[count] == '\0';
-  std::printf("%lu %s %d\n", static_cast<unsigned long>(count), ToHex(buffer.data(), shown).c_str(),
-              terminated ? 1 : 0);
+  std::string kind;
+  fields >> kind;
+  if (kind == "CONFIG") {
+    RunConfigLookup(fields);
+  } else {
+    RunProfileLookup(fields);
+  }
 }
 
 }  // namespace

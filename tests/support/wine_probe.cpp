@@ -96,8 +96,10 @@ std::optional<std::vector<ProbeAnswer>> WineProbe::Run(const std::vector<ProbeLo
   {
     std::ofstream out(list, std::ios::binary | std::ios::trunc);
     for (const auto& lookup : lookups) {
-      out << ToHex(lookup.windows_path) << ' ' << ToHex(lookup.section) << ' ' << ToHex(lookup.key) << ' '
-          << ToHex(lookup.default_text) << ' ' << lookup.size << '\n';
+      out << (lookup.through_config_reader ? "CONFIG " : "PROFILE ") << ToHex(lookup.windows_path) << ' '
+          << ToHex(lookup.section) << ' ' << ToHex(lookup.key);
+      if (!lookup.through_config_reader) out << ' ' << ToHex(lookup.default_text) << ' ' << lookup.size;
+      out << '\n';
     }
   }
   // One prefix for every run; the lock keeps parallel tests from creating it twice.

@@ -10,14 +10,17 @@
 
 namespace tarnwick::testing {
 
+// One system call (texts in code page 949), or with `through_config_reader` one
+// ReadConfigValue of the Windows backend (section and key in UTF-8; default and size unused).
 struct ProbeLookup {
   std::string windows_path;  // "Z:\..." for a host file
-  std::string section, key, default_text;  // bytes in code page 949
+  std::string section, key, default_text;
   std::size_t size = 0;
+  bool through_config_reader = false;
 };
 
 struct ProbeAnswer {
-  std::size_t count = 0;   // the returned count
+  std::size_t count = 0;   // the returned count (the value's length for ReadConfigValue)
   std::string bytes;       // buffer[0 .. count); bytes the call did not write read '~'
   bool terminated = false; // buffer[count] is zero
 };

@@ -1,12 +1,14 @@
 // Compares the simulated INI lookups with the system's GetPrivateProfileStringA, run under Wine
-// in code page 949 by each Windows build's ini_probe.exe, on a set of awkward files. Skips when
-// Wine or the Windows builds are missing (build the mingw presets before running the tests).
+// in code page 949 by each Windows build's ini_probe.exe, on a set of awkward files; and the
+// launcher's ReadConfigValue over both backends. Skips when Wine or the Windows builds are
+// missing (build the target ini_probe of the mingw presets before running the tests).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "config/config_reader.h"
 #include "platform/sim/cp949_code_page.h"
 #include "platform/sim/sim_ini.h"
 #include "platform/sim/sim_paths.h"
@@ -34,7 +36,13 @@ struct ReferenceLookup {
   // The system reports one byte more than it wrote when a double-byte character does not fit
   // in the last byte; the simulation stores and reports only whole characters.
   bool system_leaves_last_byte_unwritten = false;
+  // Looked up with ReadConfigValue (section and key in UTF-8) instead of one system call.
+  bool through_config_reader = false;
 };
+
+ReferenceLookup ConfigLookup(const std::string& file, const std::string& section, const std::string& key) {
+  return {file, section, key, "", 0, false, true};
+}
 
 std::string Repeat(const std::string& text, int times) {
   std::string out;
@@ -139,13 +147,24 @@ std::vector<ReferenceLookup> ReferenceLookups() {
       {"utf8-no-bom.ini", "Tarnwick\xe2\x84\xa2", "PUrl1"}, {"utf8-no-bom.ini", "next", "k"}, {"utf16le-no-bom.ini", "u", "k"}, {"empty.ini", "s", "k"},
       {"binary.ini", "s", "k"}, {"binary.ini", "", "k"}, {"missing.ini", "s", "k", "\"quoted\"  "},
       {"folder.ini", "s", "k"},
+      // The whole lookup convention: Win32CodePage and Win32Ini against their simulations.
+      ConfigLookup("korean.ini", "Tarnwick™", "PUrl1"), ConfigLookup("korean.ini", "option1", "x"),
+      ConfigLookup("korean.ini", "option1", "y"), ConfigLookup("korean.ini", "option1", "z"),
+      ConfigLookup("basic.ini", "OPTION1", "transparency"), ConfigLookup("basic.ini", "Q", "a"),
+      ConfigLookup("long-lines.ini", "s", "k"), ConfigLookup("utf8-bom-korean.ini", "Tarnwick™", "PUrl1"),
+      ConfigLookup("missing.ini", "s", "k"), ConfigLookup("folder.ini", "s", "k"),
   };
 }
 
 ProbeAnswer AskSimulation(sim::SimIni& ini, const ReferenceLookup& lookup, const std::filesystem::path& folder) {
+  const std::string path = (folder / lookup.file).string();
+  if (lookup.through_config_reader) {
+    const std::string value = config::ReadConfigValue(ini, kCodePage, path, lookup.section, lookup.key);
+    return {value.size(), value, true};
+  }
   std::vector<char> buffer(lookup.size + 1, '~');
-  const std::size_t count = ini.ReadProfileString(lookup.section, lookup.key, lookup.default_text, buffer.data(),
-                                                  lookup.size, (folder / lookup.file).string());
+  const std::size_t count =
+      ini.ReadProfileString(lookup.section, lookup.key, lookup.default_text, buffer.data(), lookup.size, path);
   const bool terminated = count < buffer.size() && buffer[count] == '\0';
   return {count, std::string(buffer.data(), std::min(count, buffer.size())), terminated};
 }
@@ -192,7 +211,7 @@ TEST_P(ProfileWineReference, SimulatedLookupsAnswerLikeTheSystemCall) {
   std::vector<testing::ProbeLookup> probe_lookups;
   for (const auto& lookup : lookups) {
     probe_lookups.push_back({testing::WineDrivePath(folder.Path() / lookup.file), lookup.section, lookup.key,
-                             lookup.default_text, lookup.size});
+                             lookup.default_text, lookup.size, lookup.through_config_reader});
   }
   std::string error;
   const auto answers = probe.Run(probe_lookups, error);
