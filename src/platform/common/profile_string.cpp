@@ -36,7 +36,7 @@ std::string CopyToWideBuffer(std::string_view value, std::size_t size) {
   const std::string_view after_open_quote = value.substr(1);
   const std::size_t units = Utf16Length(after_open_quote);
   std::size_t kept = std::min(capacity, units);
-  if (size >= units) --kept;  // the closing quote, or the last character when it was cut
+  if (size >= units && kept > 0) --kept;  // the closing quote, or the last character when it was cut
   return Utf16Prefix(after_open_quote, kept);
 }
 

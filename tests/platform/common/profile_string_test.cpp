@@ -49,6 +49,7 @@ TEST(ProfileString, CutsValuesToTheBufferLikeTheSystem) {
   EXPECT_EQ(Copy(text, "q", "", 7).bytes.substr(0, 6), std::string("quote\0", 6));
   EXPECT_EQ(Copy(text, "q", "", 8).bytes.substr(0, 7), std::string("quoted\0", 7));
   EXPECT_EQ(Copy(text, "q", "", 1).bytes, std::string("\0~", 2));
+  EXPECT_EQ(Copy("[s]\nq=\"\"\n", "q", "", 1).bytes, std::string("\0~", 2));
   const Stored nothing = Copy(text, "q", "", 0);
   EXPECT_EQ(nothing.count, 0u);
   EXPECT_EQ(nothing.bytes, "~");
