@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/common/utf8.h"
+#include "platform/sim/cp949_best_fit.h"
 
 namespace tarnwick::sim {
 namespace {
@@ -35,6 +36,14 @@ std::optional<std::string> ExtraBytes(char32_t code_point) {
   const int index = static_cast<int>(code_point - kUserDefinedFirst);
   const char row = index < kUserDefinedRowLength ? '\xC9' : '\xFE';
   return std::string{row, static_cast<char>(0xA1 + index % kUserDefinedRowLength)};
+}
+
+// The system's bytes for a character iconv cannot convert: computed, best fit, or '?' for
+// each UTF-16 unit the character needs.
+std::string FallbackBytes(char32_t code_point) {
+  if (const auto extra = ExtraBytes(code_point)) return *extra;
+  if (const auto best_fit = Cp949BestFit(code_point)) return std::string(*best_fit);
+  return code_point >= 0x10000 ? "??" : "?";
 }
 
 }  // namespace
@@ -82,14 +91,14 @@ std::string Cp949CodePage::FromUtf8(const std::string& utf8) const {
   for (std::size_t pos = 0; pos < utf8.size();) {
     const std::size_t start = pos;
     const auto code_point = platform::DecodeUtf8(utf8, pos);
-    if (code_point && *code_point < 0x80) {
+    if (!code_point) {
+      out.push_back('?');
+    } else if (*code_point < 0x80) {
       out.push_back(static_cast<char>(*code_point));
-      continue;
+    } else {
+      const auto converted = to_cp949_->ConvertCharacter(std::string_view(utf8).substr(start, pos - start));
+      out += converted ? *converted : FallbackBytes(*code_point);
     }
-    auto bytes = code_point ? to_cp949_->ConvertCharacter(std::string_view(utf8).substr(start, pos - start))
-                            : std::nullopt;
-    if (!bytes && code_point) bytes = ExtraBytes(*code_point);
-    out += bytes.value_or("?");
   }
   return out;
 }
@@ -104,7 +113,8 @@ std::string Cp949CodePage::ToUtf8(const std::string& ansi) const {
       ++pos;
       continue;
     }
-    const bool pair = IsLeadByte(first) && pos + 1 < ansi.size();
+    // A lead byte takes any next byte but NUL with it.
+    const bool pair = IsLeadByte(first) && pos + 1 < ansi.size() && ansi[pos + 1] != '\0';
     const std::string_view character = std::string_view(ansi).substr(pos, pair ? 2 : 1);
     pos += character.size();
     if (const auto converted = from_cp949_->ConvertCharacter(character)) {
@@ -112,7 +122,7 @@ std::string Cp949CodePage::ToUtf8(const std::string& ansi) const {
     } else if (const auto extra = ExtraCharacter(first, pair ? std::optional<unsigned char>(character[1]) : std::nullopt)) {
       platform::AppendUtf8(out, *extra);
     } else {
-      out += platform::kReplacementCharacter;
+      out.push_back('?');
     }
   }
   return out;

@@ -7,9 +7,10 @@
 // place that choice is made.
 //
 // Conversion goes through iconv's "CP949" and adds what the system's table has beyond it:
-// bytes 0x80 and 0xFF and the two user-defined rows 0xC9 and 0xFE (private-use characters).
-// Characters the code page cannot hold become '?'; a byte that starts no character becomes
-// U+FFFD and, when it is a lead byte, takes the next byte with it, as the system does.
+// bytes 0x80 and 0xFF, the two user-defined rows 0xC9 and 0xFE (private-use characters) and the
+// system's best-fit stand-ins (cp949_best_fit.h). Other characters become '?' (one per UTF-16
+// unit). A byte that starts no character becomes '?' and, when it is a lead byte, takes the
+// next byte with it unless that is NUL, as the system does.
 #include <memory>
 #include <string>
 
