@@ -12,6 +12,10 @@
 // or
 //   "CONFIG PATH SECTION KEY": ReadConfigValue, texts in UTF-8; the probe prints
 //   "LENGTH HEX 1" for the UTF-8 value.
+//
+// Usage: ini_probe.exe --code-page
+// Prints, one hex line each, Win32CodePage::FromUtf8 of every character U+0080 .. U+FFFF but
+// the surrogates, then Win32CodePage::ToUtf8 of every two bytes 0x80 0x00 .. 0xFF 0xFF.
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "config/config_reader.h"
+#include "platform/common/utf8.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_ini.h"
 
@@ -94,12 +99,33 @@ void RunLookup(const std::string& line) {
   }
 }
 
+void PrintHex(const std::string& bytes) { std::printf("%s\n", ToHex(bytes.data(), bytes.size()).c_str()); }
+
+void DumpCodePage() {
+  const tarnwick::win32::Win32CodePage code_page;
+  for (char32_t code_point = 0x80; code_point <= 0xFFFF; ++code_point) {
+    if (code_point >= 0xD800 && code_point <= 0xDFFF) continue;
+    std::string utf8;
+    tarnwick::platform::AppendUtf8(utf8, code_point);
+    PrintHex(code_page.FromUtf8(utf8));
+  }
+  for (int first = 0x80; first <= 0xFF; ++first) {
+    for (int second = 0; second <= 0xFF; ++second) {
+      PrintHex(code_page.ToUtf8(std::string{static_cast<char>(first), static_cast<char>(second)}));
+    }
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: ini_probe LOOKUPS\n");
+    std::fprintf(stderr, "usage: ini_probe LOOKUPS | --code-page\n");
     return 2;
+  }
+  if (std::wstring(argv[1]) == L"--code-page") {
+    DumpCodePage();
+    return 0;
   }
   const std::unique_ptr<FILE, int (*)(FILE*)> lookups(_wfopen(argv[1], L"r"), &std::fclose);
   if (!lookups) {

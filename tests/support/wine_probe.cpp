@@ -88,11 +88,28 @@ std::string WineProbe::UnavailableReason() const {
   return {};
 }
 
+std::optional<std::string> WineProbe::RunProbe(const std::string& argument, const std::string& name,
+                                               std::string& error) const {
+  const auto output = work_folder_ / (name + "-" + probe_exe_.parent_path().filename().string() + ".out");
+  // One prefix for every run; the lock keeps parallel tests from creating it twice.
+  const std::string command =
+      "cd " + Quote(work_folder_.string()) + " && flock lock env LOCPATH=" +
+      Quote((work_folder_ / "locale").string()) + " LC_ALL=" + kLocale + " LANG=" + kLocale +
+      " WINEPREFIX=" + Quote((work_folder_ / "prefix").string()) +
+      " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' DISPLAY= timeout 600 wine " +
+      Quote(probe_exe_.string()) + " " + Quote(argument) + " > " + Quote(output.string()) + " 2> " +
+      Quote(output.string() + ".err");
+  if (std::system(command.c_str()) != 0) {
+    error = "the probe failed under Wine: " + ReadText(output.string() + ".err");
+    return std::nullopt;
+  }
+  return ReadText(output);
+}
+
 std::optional<std::vector<ProbeAnswer>> WineProbe::Run(const std::vector<ProbeLookup>& lookups,
                                                        std::string& error) const {
   std::filesystem::create_directories(work_folder_);
   const auto list = work_folder_ / ("lookups-" + probe_exe_.parent_path().filename().string() + ".txt");
-  const auto output = std::filesystem::path(list).replace_extension(".out");
   {
     std::ofstream out(list, std::ios::binary | std::ios::trunc);
     for (const auto& lookup : lookups) {
@@ -102,25 +119,24 @@ std::optional<std::vector<ProbeAnswer>> WineProbe::Run(const std::vector<ProbeLo
       out << '\n';
     }
   }
-  // One prefix for every run; the lock keeps parallel tests from creating it twice.
-  const std::string command =
-      "cd " + Quote(work_folder_.string()) + " && flock lock env LOCPATH=" +
-      Quote((work_folder_ / "locale").string()) + " LC_ALL=" + kLocale + " LANG=" + kLocale +
-      " WINEPREFIX=" + Quote((work_folder_ / "prefix").string()) +
-      " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' DISPLAY= timeout 600 wine " +
-      Quote(probe_exe_.string()) + " " + Quote(WineDrivePath(list)) + " > " + Quote(output.string()) +
-      " 2> " + Quote(output.string() + ".err");
-  if (std::system(command.c_str()) != 0) {
-    error = "the probe failed under Wine: " + ReadText(output.string() + ".err");
-    return std::nullopt;
-  }
-  auto answers = ParseAnswers(ReadText(output));
+  const auto output = RunProbe(WineDrivePath(list), "lookups", error);
+  if (!output) return std::nullopt;
+  auto answers = ParseAnswers(*output);
   if (answers.size() != lookups.size()) {
     error = "the probe answered " + std::to_string(answers.size()) + " of " + std::to_string(lookups.size()) +
             " lookups";
     return std::nullopt;
   }
   return answers;
+}
+
+std::optional<std::vector<std::string>> WineProbe::DumpCodePage(std::string& error) const {
+  const auto output = RunProbe("--code-page", "code-page", error);
+  if (!output) return std::nullopt;
+  std::vector<std::string> conversions;
+  std::istringstream lines(*output);
+  for (std::string hex; lines >> hex;) conversions.push_back(FromHex(hex));
+  return conversions;
 }
 
 }  // namespace tarnwick::testing

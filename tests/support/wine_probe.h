@@ -38,8 +38,15 @@ class WineProbe {
   // One answer per lookup, or nothing with `error` set.
   std::optional<std::vector<ProbeAnswer>> Run(const std::vector<ProbeLookup>& lookups,
                                               std::string& error) const;
+  // The Windows backend's code page conversions in the order of the probe's "--code-page":
+  // FromUtf8 of U+0080 .. U+FFFF without surrogates, then ToUtf8 of every two bytes from
+  // 0x80 0x00 to 0xFF 0xFF.
+  std::optional<std::vector<std::string>> DumpCodePage(std::string& error) const;
 
  private:
+  std::optional<std::string> RunProbe(const std::string& argument, const std::string& name,
+                                      std::string& error) const;
+
   std::filesystem::path probe_exe_;
   std::filesystem::path work_folder_;
 };

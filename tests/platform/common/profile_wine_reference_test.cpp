@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "config/config_reader.h"
+#include "platform/common/utf8.h"
 #include "platform/sim/cp949_code_page.h"
 #include "platform/sim/sim_ini.h"
 #include "platform/sim/sim_paths.h"
@@ -225,6 +226,41 @@ TEST_P(ProfileWineReference, SimulatedLookupsAnswerLikeTheSystemCall) {
       << "Wine did not read in code page 949: is the ko_KR.UTF-8 locale usable?";
   for (std::size_t i = 0; i < lookups.size(); ++i) {
     ExpectSameAnswer((*answers)[i], AskSimulation(ini, lookups[i], folder.Path()), lookups[i]);
+  }
+}
+
+// The simulation's conversions in the order of WineProbe::DumpCodePage.
+std::vector<std::string> SimulatedCodePageDump() {
+  std::vector<std::string> conversions;
+  for (char32_t code_point = 0x80; code_point <= 0xFFFF; ++code_point) {
+    if (code_point >= 0xD800 && code_point <= 0xDFFF) continue;
+    std::string utf8;
+    platform::AppendUtf8(utf8, code_point);
+    conversions.push_back(kCodePage.FromUtf8(utf8));
+  }
+  for (int first = 0x80; first <= 0xFF; ++first) {
+    for (int second = 0; second <= 0xFF; ++second) {
+      conversions.push_back(kCodePage.ToUtf8(std::string{static_cast<char>(first), static_cast<char>(second)}));
+    }
+  }
+  return conversions;
+}
+
+TEST_P(ProfileWineReference, SimulatedCodePageConvertsLikeTheSystem) {
+  const testing::WineProbe probe(GetParam() / "ini_probe.exe",
+                                 std::filesystem::path(TARNWICK_BINARY_DIR) / "ini-probe");
+  if (const std::string reason = probe.UnavailableReason(); !reason.empty()) GTEST_SKIP() << reason;
+  std::string error;
+  const auto system = probe.DumpCodePage(error);
+  ASSERT_TRUE(system) << error;
+  const auto simulated = SimulatedCodePageDump();
+  ASSERT_EQ(system->size(), simulated.size());
+  int differences = 0;
+  for (std::size_t i = 0; i < simulated.size() && differences < 10; ++i) {
+    if ((*system)[i] != simulated[i]) {
+      ++differences;
+      ADD_FAILURE() << "conversion " << i << ": system \"" << (*system)[i] << "\", simulated \"" << simulated[i] << '"';
+    }
   }
 }
 
