@@ -100,7 +100,8 @@ std::optional<std::string> WineProbe::RunProbe(const std::string& argument, cons
       Quote(probe_exe_.string()) + " " + Quote(argument) + " > " + Quote(output.string()) + " 2> " +
       Quote(output.string() + ".err");
   if (std::system(command.c_str()) != 0) {
-    error = "the probe failed under Wine: " + ReadText(output.string() + ".err");
+    error = "the probe failed under Wine (a broken prefix can be removed: " + (work_folder_ / "prefix").string() +
+            "): " + ReadText(output.string() + ".err");
     return std::nullopt;
   }
   return ReadText(output);
