@@ -76,7 +76,9 @@ TEST_F(Form1Test, TransparencyIsAppliedOnlyForZeroTo255) {
     Construct();
     const bool layered = (Window().ex_style & platform::kWsExLayered) != 0;
     EXPECT_EQ(layered, alpha >= 0) << value;
-    if (alpha >= 0) EXPECT_EQ(Window().alpha, alpha) << value;
+    if (alpha >= 0) {
+      EXPECT_EQ(Window().alpha, alpha) << value;
+    }
   }
 }
 
