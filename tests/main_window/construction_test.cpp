@@ -37,7 +37,8 @@ TEST_F(Form1Test, ConstructionPlacesTheBarAtTheTopCentreWithoutItsCaption) {
   Construct();
   // Outer width: 83 pixels of client area and a 3-pixel frame on either side.
   EXPECT_EQ(Pixels(Dimension::Width), 89);
-  EXPECT_EQ(Pixels(Dimension::Left), (1024 - 89) / 2);
+  // (15360 - 1335) / 2 = 7012.5 twips, stored as 468 whole pixels.
+  EXPECT_EQ(Pixels(Dimension::Left), 468);
   EXPECT_EQ(Pixels(Dimension::Top), 0);
   EXPECT_EQ(*sim_.windows.GetDimension(form_->Handle(), Dimension::Height), 11520.0f - 285.0f);
   EXPECT_EQ(Window().style & 0x00C00000, 0);

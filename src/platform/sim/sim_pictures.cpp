@@ -2,6 +2,7 @@
 
 #include <stb/stb_image.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -27,10 +28,37 @@ DesignSize DesignSizeOf(platform::DesignPicture which, int offset) {
   return {73, 57, "panel_button"};
 }
 
+std::uint32_t LittleEndian32(const std::vector<unsigned char>& bytes, std::size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+bool EndsWith(const std::vector<unsigned char>& bytes, std::initializer_list<unsigned char> tail, std::size_t slack) {
+  const auto found = std::search(bytes.size() > tail.size() + slack ? bytes.end() - static_cast<std::ptrdiff_t>(tail.size() + slack)
+                                                                     : bytes.begin(),
+                                 bytes.end(), tail.begin(), tail.end());
+  return found != bytes.end();
+}
+
+// The host decoder fills a cut-off file with blank pixels; the system's decoders refuse it.
+// A file counts as whole when it ends as its format requires (JPEG end marker, PNG end chunk,
+// GIF trailer) or, for BMP, holds all the pixel rows its header announces.
+bool LooksWhole(const std::vector<unsigned char>& bytes, int width, int height) {
+  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) return EndsWith(bytes, {0xFF, 0xD9}, 64);
+  if (bytes.size() >= 8 && bytes[0] == 0x89 && bytes[1] == 'P') return EndsWith(bytes, {'I', 'E', 'N', 'D'}, 8);
+  if (bytes.size() >= 6 && bytes[0] == 'G' && bytes[1] == 'I') return EndsWith(bytes, {0x3B}, 16);
+  if (bytes.size() >= 30 && bytes[0] == 'B' && bytes[1] == 'M') {
+    const std::uint32_t bits = bytes[28] | bytes[29] << 8;
+    const std::uint64_t row = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+    return bytes.size() >= LittleEndian32(bytes, 10) + row * static_cast<std::uint64_t>(height);
+  }
+  return true;
+}
+
 std::optional<platform::Picture> Decode(const std::vector<unsigned char>& bytes, const std::string& source) {
   const auto size = static_cast<int>(bytes.size());
   int width = 0, height = 0, channels = 0;
   if (!stbi_info_from_memory(bytes.data(), size, &width, &height, &channels)) return std::nullopt;
+  if (!LooksWhole(bytes, width, height)) return std::nullopt;
   if (static_cast<long long>(width) * height > platform::kMaxPicturePixels) return std::nullopt;
   unsigned char* rgba = stbi_load_from_memory(bytes.data(), size, &width, &height, &channels, 4);
   if (rgba == nullptr) return std::nullopt;
