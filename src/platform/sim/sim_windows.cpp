@@ -111,28 +111,32 @@ bool SimWindows::SetBackgroundPicture(platform::WindowHandle window, const platf
   return true;
 }
 
+SimControl* SimWindows::FindControl(platform::WindowHandle window, int control) {
+  SimWindow* found = Find(window);
+  if (found == nullptr) return nullptr;
+  const auto it = found->controls.find(control);
+  return it == found->controls.end() ? nullptr : &it->second;
+}
+
 bool SimWindows::SetControlText(platform::WindowHandle window, int control, const std::string& text) {
   log_.Record("SetControlText", window, control, text);
-  SimWindow* found = Find(window);
-  if (found == nullptr || found->controls.count(control) == 0) return false;
-  found->controls[control].text = text;
-  return true;
+  SimControl* found = FindControl(window, control);
+  if (found != nullptr) found->text = text;
+  return found != nullptr;
 }
 
 bool SimWindows::SetControlPicture(platform::WindowHandle window, int control, const platform::Picture& picture) {
   log_.Record("SetControlPicture", window, control);
-  SimWindow* found = Find(window);
-  if (found == nullptr || found->controls.count(control) == 0) return false;
-  found->controls[control].picture = picture;
-  return true;
+  SimControl* found = FindControl(window, control);
+  if (found != nullptr) found->picture = picture;
+  return found != nullptr;
 }
 
 bool SimWindows::SetControlBorder(platform::WindowHandle window, int control, int border_style) {
   log_.Record("SetControlBorder", window, control, border_style);
-  SimWindow* found = Find(window);
-  if (found == nullptr || found->controls.count(control) == 0) return false;
-  found->controls[control].border_style = border_style;
-  return true;
+  SimControl* found = FindControl(window, control);
+  if (found != nullptr) found->border_style = border_style;
+  return found != nullptr;
 }
 
 bool SimWindows::SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) {

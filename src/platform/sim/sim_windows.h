@@ -76,6 +76,7 @@ class SimWindows : public platform::WindowPort {
 
  private:
   SimWindow* Find(platform::WindowHandle window) { return table_.Find(window); }
+  SimControl* FindControl(platform::WindowHandle window, int control);
   int ToPixels(float twips) const;
 
   CallLog& log_;
