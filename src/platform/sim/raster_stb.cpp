@@ -1,0 +1,64 @@
+// The picture codecs the simulated platform uses, compiled here with internal linkage.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image.h>
+#include <stb/stb_image_write.h>
+
+#include "platform/sim/raster_picture.h"
+#include "platform/sim/raster_png.h"
+
+namespace tarnwick::sim {
+namespace {
+
+struct StbPixels {
+  int width = 0, height = 0;
+  std::unique_ptr<stbi_uc, void (*)(void*)> data{nullptr, stbi_image_free};
+};
+
+StbPixels LoadRgba(const std::string& path) {
+  StbPixels loaded;
+  int channels = 0;
+  loaded.data.reset(stbi_load(path.c_str(), &loaded.width, &loaded.height, &channels, 4));
+  return loaded;
+}
+
+}  // namespace
+
+bool WritePng(const RasterImage& image, const std::string& path) {
+  std::vector<unsigned char> rgb;
+  rgb.reserve(image.Pixels().size() * 3);
+  for (platform::Colour c : image.Pixels()) {
+    rgb.push_back(static_cast<unsigned char>(c & 0xFF));
+    rgb.push_back(static_cast<unsigned char>(c >> 8 & 0xFF));
+    rgb.push_back(static_cast<unsigned char>(c >> 16 & 0xFF));
+  }
+  return image.Width() > 0 && image.Height() > 0 &&
+         stbi_write_png(path.c_str(), image.Width(), image.Height(), 3, rgb.data(),
+                        image.Width() * 3) != 0;
+}
+
+std::optional<RasterImage> ReadPng(const std::string& path) {
+  const StbPixels loaded = LoadRgba(path);
+  if (!loaded.data) return std::nullopt;
+  RasterImage image(loaded.width, loaded.height);
+  const stbi_uc* p = loaded.data.get();
+  for (int y = 0; y < loaded.height; ++y)
+    for (int x = 0; x < loaded.width; ++x, p += 4) image.Set(x, y, platform::MakeColour(p[0], p[1], p[2]));
+  return image;
+}
+
+std::optional<platform::Picture> LoadRasterPicture(const std::string& path) {
+  const StbPixels loaded = LoadRgba(path);
+  if (!loaded.data) return std::nullopt;
+  std::vector<Rgba> pixels(std::size_t(loaded.width) * std::size_t(loaded.height));
+  const stbi_uc* p = loaded.data.get();
+  for (Rgba& pixel : pixels) {
+    pixel = {p[0], p[1], p[2], p[3]};
+    p += 4;
+  }
+  return MakeRasterPicture(loaded.width, loaded.height, std::move(pixels));
+}
+
+}  // namespace tarnwick::sim
