@@ -1,0 +1,60 @@
+// Renders the candy button contact sheet (every style in every state, every scheme) with the
+// simulated platform and writes it as a PNG.
+//   candy_contact_sheet <output.png>
+#include <cstdio>
+
+#include "candy_button/candy_button.h"
+#include "candy_sheet_layout.h"
+#include "platform/sim/raster_candy_host.h"
+#include "platform/sim/raster_font.h"
+#include "platform/sim/raster_picture.h"
+#include "platform/sim/raster_png.h"
+
+namespace {
+
+using namespace tarnwick;
+
+candy::ButtonPicture GemPicture() {
+  std::vector<sim::Rgba> pixels;
+  for (unsigned argb : candy_sheet::MakeGemIcon())
+    pixels.push_back({std::uint8_t(argb >> 16), std::uint8_t(argb >> 8), std::uint8_t(argb),
+                      std::uint8_t(argb >> 24)});
+  return {sim::MakeRasterPicture(16, 16, std::move(pixels)), platform::PictureKind::Icon, "gem"};
+}
+
+sim::RasterImage RenderCell(const candy_sheet::Cell& cell, const candy::ButtonPicture& gem) {
+  sim::RasterCandyHost host(candy_sheet::kCellWidth, candy_sheet::kCellHeight);
+  host.Raster().SetParentBackColour(candy_sheet::kSheetBackground);
+  candy::CandyButton button(host);
+  button.ReadProperties(candy::PropertyBag());
+  button.SetStyle(cell.style);
+  button.SetColorScheme(cell.scheme);
+  button.SetCaption("Candy");
+  button.SetPictureAlignment(2);
+  button.SetPicture(gem);
+  button.SetEnabled(cell.enabled);
+  button.SetChecked(cell.checked);
+  button.ShapeWindow();
+  button.Redraw(cell.state);
+  return host.Raster().Composite(candy_sheet::kSheetBackground);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: candy_contact_sheet <output.png>\n");
+    return 2;
+  }
+  const candy_sheet::Sheet sheet = candy_sheet::MakeSheet();
+  sim::RasterImage image(sheet.width, sheet.height, candy_sheet::kSheetBackground);
+  const candy::ButtonPicture gem = GemPicture();
+  for (const candy_sheet::Cell& cell : sheet.cells) image.Paste(RenderCell(cell, gem), cell.x, cell.y);
+  for (const candy_sheet::Label& label : sheet.labels)
+    sim::DrawRasterText(image, label.x, label.y, label.text, platform::FontSpec{}, 0x202020, false);
+  if (!sim::WritePng(image, argv[1])) {
+    std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}

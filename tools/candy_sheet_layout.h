@@ -1,0 +1,86 @@
+#pragma once
+// The candy button contact sheet: which button goes where. Shared by the raster tool and the
+// Windows program that draws the same sheet into a window.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "candy_button/button_state.h"
+
+namespace tarnwick::candy_sheet {
+
+inline constexpr int kCellWidth = 120, kCellHeight = 36, kGap = 10, kLabelWidth = 70,
+                     kHeaderHeight = 24;
+inline constexpr unsigned kSheetBackground = 0xF0F0F0;
+
+struct Cell {
+  int x = 0, y = 0;
+  int style = 0, scheme = 1;
+  candy::ButtonState state = candy::ButtonState::Normal;
+  bool enabled = true, checked = false;
+};
+
+struct Label {
+  int x = 0, y = 0;
+  std::string text;
+};
+
+struct Sheet {
+  int width = 0, height = 0;
+  std::vector<Cell> cells;
+  std::vector<Label> labels;
+};
+
+inline int Column(int i) { return kLabelWidth + kGap + i * (kCellWidth + kGap); }
+inline int Row(int i, int first_y) { return first_y + i * (kCellHeight + kGap); }
+
+// Part one: every style (rows) in every state and disabled (columns), scheme 1.
+// Part two: every gloss and shaded style (rows) in the six schemes (columns), at rest.
+inline Sheet MakeSheet() {
+  using candy::ButtonState;
+  static const std::array<const char*, 6> kStates{"Normal", "Pressed", "Focused", "Hover",
+                                                   "Checked", "Disabled"};
+  Sheet sheet;
+  for (int c = 0; c < 6; ++c) sheet.labels.push_back({Column(c), kGap, kStates[std::size_t(c)]});
+  for (int style = 0; style < 8; ++style) {
+    const int y = Row(style, kHeaderHeight + kGap);
+    sheet.labels.push_back({kGap, y + kCellHeight / 2 - 6, "Style " + std::to_string(style)});
+    for (int c = 0; c < 6; ++c) {
+      const ButtonState state = c < 4 ? ButtonState(c) : ButtonState::Normal;
+      sheet.cells.push_back({Column(c), y, style, 1, state, c != 5, c == 4});
+    }
+  }
+  const int second = Row(8, kHeaderHeight + kGap) + kGap;
+  for (int c = 0; c < 6; ++c)
+    sheet.labels.push_back({Column(c), second, "Scheme " + std::to_string(c + 1)});
+  for (int r = 0; r < 6; ++r) {
+    const int y = Row(r, second + kHeaderHeight);
+    sheet.labels.push_back({kGap, y + kCellHeight / 2 - 6, "Style " + std::to_string(r + 2)});
+    for (int c = 0; c < 6; ++c) sheet.cells.push_back({Column(c), y, r + 2, c + 1});
+  }
+  sheet.width = Column(6);
+  sheet.height = Row(6, second + kHeaderHeight);
+  return sheet;
+}
+
+// A 16 x 16 round gem as 0xAARRGGBB pixels, row by row: the caption's companion icon.
+inline std::vector<unsigned> MakeGemIcon() {
+  std::vector<unsigned> pixels;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const int dx = 2 * x - 15, dy = 2 * y - 15, d2 = dx * dx + dy * dy;
+      if (d2 > 15 * 15) {
+        pixels.push_back(0);
+        continue;
+      }
+      const int shine = (2 * x - 9) * (2 * x - 9) + (2 * y - 9) * (2 * y - 9) < 20 ? 1 : 0;
+      const unsigned red = shine ? 255u : unsigned(230 - d2 / 6);
+      const unsigned green = shine ? 255u : unsigned(120 - d2 / 8);
+      const unsigned blue = shine ? 255u : 40u;
+      pixels.push_back(0xFF000000u | red << 16 | green << 8 | blue);
+    }
+  }
+  return pixels;
+}
+
+}  // namespace tarnwick::candy_sheet
