@@ -1,0 +1,31 @@
+#pragma once
+// Shared set-up of the candy button tests: a raster host and a button that is ready to draw.
+#include <string>
+#include <vector>
+
+#include "candy_button/candy_button.h"
+#include "platform/sim/raster_candy_host.h"
+
+namespace tarnwick::candy::testing {
+
+struct ReadyButton {
+  explicit ReadyButton(int width = 100, int height = 30) : host(width, height), button(host) {
+    button.ReadProperties(PropertyBag());
+    host.Log().Clear();
+  }
+  const sim::RasterImage& Image() { return host.Raster().Image(); }
+  std::vector<std::string> Calls() { return host.Log().Calls(); }
+
+  sim::RasterCandyHost host;
+  CandyButton button;
+};
+
+// Log lines of one repaint of the face (the face painters draw without logging).
+inline const std::vector<std::string> kRepaint{"ClearBackgroundPicture()", "Refresh()"};
+
+inline std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+}  // namespace tarnwick::candy::testing
