@@ -1,10 +1,20 @@
 #pragma once
 // Shared set-up of the candy button tests: a raster host and a button that is ready to draw.
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "candy_button/candy_button.h"
 #include "platform/sim/raster_candy_host.h"
+
+namespace tarnwick::sim {
+
+// Images print as their size in test failures (their pixels would drown the message).
+inline void PrintTo(const RasterImage& image, std::ostream* out) {
+  *out << image.Width() << "x" << image.Height() << " image";
+}
+
+}  // namespace tarnwick::sim
 
 namespace tarnwick::candy::testing {
 
