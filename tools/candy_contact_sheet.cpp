@@ -7,7 +7,7 @@
 #include "candy_sheet_layout.h"
 #include "platform/sim/raster_candy_host.h"
 #include "platform/sim/raster_font.h"
-#include "platform/sim/raster_picture.h"
+#include "platform/sim/sim_pictures.h"
 #include "platform/sim/raster_png.h"
 
 namespace {
@@ -15,11 +15,11 @@ namespace {
 using namespace tarnwick;
 
 candy::ButtonPicture GemPicture() {
-  std::vector<sim::Rgba> pixels;
-  for (unsigned argb : candy_sheet::MakeGemIcon())
-    pixels.push_back({std::uint8_t(argb >> 16), std::uint8_t(argb >> 8), std::uint8_t(argb),
-                      std::uint8_t(argb >> 24)});
-  return {sim::MakeRasterPicture(16, 16, std::move(pixels)), platform::PictureKind::Icon, "gem"};
+  std::vector<std::uint32_t> pixels;  // 0xAARRGGBB to the sim's 0xAABBGGRR
+  for (std::uint32_t argb : candy_sheet::MakeGemIcon())
+    pixels.push_back((argb & 0xFF00FF00u) | (argb >> 16 & 0xFF) | (argb & 0xFF) << 16);
+  return {platform::Picture(std::make_shared<sim::SimPictureData>(16, 16, std::move(pixels), "gem")),
+          platform::PictureKind::Icon, "gem"};
 }
 
 sim::RasterImage RenderCell(const candy_sheet::Cell& cell, const candy::ButtonPicture& gem) {

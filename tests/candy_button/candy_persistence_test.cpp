@@ -5,7 +5,6 @@
 
 #include "candy_button/property_values.h"
 #include "candy_test_support.h"
-#include "platform/sim/raster_picture.h"
 #include "platform/sim/raster_png.h"
 
 namespace tarnwick::candy {

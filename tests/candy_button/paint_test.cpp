@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "candy_test_support.h"
-#include "platform/sim/raster_picture.h"
+#include "platform/sim/sim_pictures.h"
 
 namespace tarnwick::candy {
 namespace {
@@ -139,7 +139,9 @@ TEST(Paint, CaptionColourFollowsStateAndEnabled) {
 }
 
 ButtonPicture RedSquare(platform::PictureKind kind) {
-  return {sim::MakeRasterPicture(4, 4, std::vector<sim::Rgba>(16, {255, 0, 0, 255})), kind, ""};
+  return {platform::Picture(std::make_shared<sim::SimPictureData>(
+              4, 4, std::vector<std::uint32_t>(16, 0xFF0000FFu), "red")),
+          kind, ""};
 }
 
 TEST(Paint, PictureGoesEightPixelsInWithoutAnOutlineRadius) {

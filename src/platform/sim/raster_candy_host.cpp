@@ -1,11 +1,10 @@
 #include "platform/sim/raster_candy_host.h"
 
-#include "platform/sim/raster_picture.h"
 
 namespace tarnwick::sim {
 
 std::optional<candy::ButtonPicture> FilePictureSource::Load(const std::string& source) {
-  std::optional<platform::Picture> image = LoadRasterPicture(source);
+  std::optional<platform::Picture> image = pictures_.LoadPicture(source);
   if (!image) return std::nullopt;
   const bool icon = source.ends_with(".ico") || source.ends_with(".png");
   return candy::ButtonPicture{std::move(*image),
@@ -14,15 +13,15 @@ std::optional<candy::ButtonPicture> FilePictureSource::Load(const std::string& s
 }
 
 RasterCandyHost::RasterCandyHost(int width, int height, std::string instance_name)
-    : surface_(width, height, colours_, log_), instance_name_(std::move(instance_name)) {}
+    : pictures_(log_), surface_(width, height, colours_, log_), instance_name_(std::move(instance_name)) {}
 
 void RasterCandyHost::PropertyChanged(std::string_view property_name) {
-  log_.Record(FormatCall("PropertyChanged", property_name));
+  log_.Record("PropertyChanged", property_name);
 }
 
 void RasterCandyHost::RaiseEvent(const candy::CandyEvent& event) {
-  log_.Record(FormatCall("RaiseEvent", static_cast<int>(event.id), event.button, event.shift,
-                         event.x, event.y));
+  log_.Record("RaiseEvent", static_cast<int>(event.id), event.button, event.shift,
+                         event.x, event.y);
 }
 
 }  // namespace tarnwick::sim

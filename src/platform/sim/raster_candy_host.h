@@ -7,13 +7,18 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/raster_colours.h"
 #include "platform/sim/raster_control_surface.h"
+#include "platform/sim/sim_pictures.h"
 
 namespace tarnwick::sim {
 
 // Loads pictures from files; the kind is Icon for ".ico" and ".png" files, Bitmap otherwise.
 class FilePictureSource : public candy::PictureSource {
  public:
+  explicit FilePictureSource(CallLog& log) : pictures_(log) {}
   std::optional<candy::ButtonPicture> Load(const std::string& source) override;
+
+ private:
+  SimPictures pictures_;
 };
 
 class RasterCandyHost : public candy::ControlHost {

@@ -11,25 +11,25 @@ RasterControlSurface::RasterControlSurface(int width, int height,
 
 void RasterControlSurface::SetTextColour(platform::Colour colour) {
   text_colour_ = colour;
-  log_.Record(FormatCall("SetTextColour", colour));
+  log_.Record("SetTextColour", colour);
 }
 
 void RasterControlSurface::SetFont(const platform::FontSpec& font) {
   font_ = font;
-  log_.Record(FormatCall("SetFont", font.name, font.points, font.weight));
+  log_.Record("SetFont", font.name, font.points, font.weight);
 }
 
-void RasterControlSurface::ClearBackgroundPicture() { log_.Record("ClearBackgroundPicture()"); }
+void RasterControlSurface::ClearBackgroundPicture() { log_.Record("ClearBackgroundPicture"); }
 
 void RasterControlSurface::SetMousePointer(int pointer_code) {
   pointer_ = pointer_code;
-  log_.Record(FormatCall("SetMousePointer", pointer_code));
+  log_.Record("SetMousePointer", pointer_code);
 }
 
-void RasterControlSurface::Refresh() { log_.Record("Refresh()"); }
+void RasterControlSurface::Refresh() { log_.Record("Refresh"); }
 
 void RasterControlSurface::SetWindowRegion(std::shared_ptr<const platform::PixelRegion> outline) {
-  log_.Record(FormatCall("SetWindowRgn", outline ? "region" : "none"));
+  log_.Record("SetWindowRgn", outline ? "region" : "none");
   region_ = std::move(outline);
 }
 

@@ -5,12 +5,19 @@
 #include <cstdlib>
 
 #include "platform/sim/raster_font.h"
-#include "platform/sim/raster_picture.h"
+#include "platform/sim/sim_pictures.h"
 
 namespace tarnwick::sim {
 namespace {
 
 constexpr platform::Colour kEmbossLight = 0xFFFFFF, kEmbossShadow = 0x808080;
+
+// Picture pixels are 0xAABBGGRR.
+struct Rgba {
+  int red, green, blue, alpha;
+  explicit Rgba(std::uint32_t p)
+      : red(int(p & 0xFF)), green(int(p >> 8 & 0xFF)), blue(int(p >> 16 & 0xFF)), alpha(int(p >> 24)) {}
+};
 
 bool IsDark(const Rgba& p) { return p.red * 30 + p.green * 59 + p.blue * 11 < 192 * 100; }
 
@@ -93,15 +100,18 @@ void RasterDrawing::DrawPrefixText(int x, int y, const std::string& utf8,
 void RasterDrawing::DrawPicture(const platform::Picture& picture, platform::PictureKind kind,
                                 const platform::PixelRect& where, platform::PictureEffect effect,
                                 platform::Colour silhouette_colour) {
-  const auto* pixels = dynamic_cast<const RasterPicture*>(picture.Data());
+  const auto* pixels = dynamic_cast<const SimPictureData*>(picture.Data());
   if (!pixels) return;
+  const auto at = [pixels](int x, int y) {
+    return Rgba(pixels->Pixels()[std::size_t(y) * std::size_t(pixels->WidthPixels()) + std::size_t(x)]);
+  };
   const platform::Colour silhouette = Resolve(silhouette_colour);
   const int width = std::min(pixels->WidthPixels(), where.right - where.left);
   const int height = std::min(pixels->HeightPixels(), where.bottom - where.top);
   const auto for_each_shown = [&](auto paint) {
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x)
-        if (Shows(pixels->At(x, y), kind)) paint(x, y, pixels->At(x, y));
+        if (Shows(at(x, y), kind)) paint(x, y, at(x, y));
   };
   const int left = where.left, top = where.top;
   switch (effect) {

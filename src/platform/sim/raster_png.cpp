@@ -1,13 +1,10 @@
-// The picture codecs the simulated platform uses, compiled here with internal linkage.
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include "platform/sim/raster_png.h"
+
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
-#include "platform/sim/raster_picture.h"
-#include "platform/sim/raster_png.h"
+#include <memory>
+#include <vector>
 
 namespace tarnwick::sim {
 namespace {
@@ -47,18 +44,6 @@ std::optional<RasterImage> ReadPng(const std::string& path) {
   for (int y = 0; y < loaded.height; ++y)
     for (int x = 0; x < loaded.width; ++x, p += 4) image.Set(x, y, platform::MakeColour(p[0], p[1], p[2]));
   return image;
-}
-
-std::optional<platform::Picture> LoadRasterPicture(const std::string& path) {
-  const StbPixels loaded = LoadRgba(path);
-  if (!loaded.data) return std::nullopt;
-  std::vector<Rgba> pixels(std::size_t(loaded.width) * std::size_t(loaded.height));
-  const stbi_uc* p = loaded.data.get();
-  for (Rgba& pixel : pixels) {
-    pixel = {p[0], p[1], p[2], p[3]};
-    p += 4;
-  }
-  return MakeRasterPicture(loaded.width, loaded.height, std::move(pixels));
 }
 
 }  // namespace tarnwick::sim
