@@ -26,16 +26,7 @@ sim::RasterImage RenderCell(const candy_sheet::Cell& cell, const candy::ButtonPi
   sim::RasterCandyHost host(candy_sheet::kCellWidth, candy_sheet::kCellHeight);
   host.Raster().SetParentBackColour(candy_sheet::kSheetBackground);
   candy::CandyButton button(host);
-  button.ReadProperties(candy::PropertyBag());
-  button.SetStyle(cell.style);
-  button.SetColorScheme(cell.scheme);
-  button.SetCaption("Candy");
-  button.SetPictureAlignment(2);
-  button.SetPicture(gem);
-  button.SetEnabled(cell.enabled);
-  button.SetChecked(cell.checked);
-  button.ShapeWindow();
-  button.Redraw(cell.state);
+  candy_sheet::ApplyCell(button, cell, gem);
   return host.Raster().Composite(candy_sheet::kSheetBackground);
 }
 

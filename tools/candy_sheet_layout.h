@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "candy_button/button_state.h"
+#include "candy_button/candy_button.h"
 
 namespace tarnwick::candy_sheet {
 
@@ -61,6 +61,20 @@ inline Sheet MakeSheet() {
   sheet.width = Column(6);
   sheet.height = Row(6, second + kHeaderHeight);
   return sheet;
+}
+
+// Puts a freshly created button into the look of `cell`, with the gem picture at the left.
+inline void ApplyCell(candy::CandyButton& button, const Cell& cell, const candy::ButtonPicture& gem) {
+  button.ReadProperties(candy::PropertyBag());
+  button.SetStyle(cell.style);
+  button.SetColorScheme(cell.scheme);
+  button.SetCaption("Candy");
+  button.SetPictureAlignment(2);
+  button.SetPicture(gem);
+  button.SetEnabled(cell.enabled);
+  button.SetChecked(cell.checked);
+  button.ShapeWindow();
+  button.Redraw(cell.state);
 }
 
 // A 16 x 16 round gem as 0xAARRGGBB pixels, row by row: the caption's companion icon.
