@@ -13,6 +13,7 @@ using namespace tarnwick;
 void RedrawStyle(benchmark::State& state) {
   const int style = int(state.range(0)), width = int(state.range(1)), height = int(state.range(2));
   sim::RasterCandyHost host(width, height);
+  host.Log().enabled = false;
   candy::CandyButton button(host);
   button.ReadProperties(candy::PropertyBag());
   button.SetColorScheme(1);
@@ -21,7 +22,6 @@ void RedrawStyle(benchmark::State& state) {
   button.ShapeWindow();
   for (auto _ : state) {
     button.Redraw(candy::ButtonState::Hover);
-    host.Log().Clear();
     benchmark::DoNotOptimize(host.Raster().Image().Pixels().data());
   }
   const double pixels = double(width) * height;
@@ -41,12 +41,12 @@ BENCHMARK(RedrawStyle)->Apply(RedrawArguments);
 
 void ShapeWindowCached(benchmark::State& state) {
   sim::RasterCandyHost host(400, 120);
+  host.Log().enabled = false;
   candy::CandyButton button(host);
   button.ReadProperties(candy::PropertyBag());
   button.SetStyle(int(state.range(0)));
   for (auto _ : state) {
     button.ShapeWindow();
-    host.Log().Clear();
   }
 }
 BENCHMARK(ShapeWindowCached)->Arg(2)->Arg(3)->Arg(6)->Arg(7)->ArgName("style");

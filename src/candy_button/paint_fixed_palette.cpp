@@ -32,16 +32,20 @@ struct OutlineColours {
 
 void PaintOutline(platform::DrawingPort& draw, int Wb, int Hb, const OutlineColours& c) {
   const Colour K = ToColour(c.corner), D = ToColour(c.diagonal), E = ToColour(c.edge);
-  draw.SetPixel(0, 1, K), draw.SetPixel(1, 0, K);
+  draw.SetPixel(0, 1, K);
+  draw.SetPixel(1, 0, K);
   draw.Line(0, 2, 2, 0, D);
   draw.Line(2, 0, Wb - 2, 0, E);
-  draw.SetPixel(Wb - 1, 0, K), draw.SetPixel(Wb, 1, K);
+  draw.SetPixel(Wb - 1, 0, K);
+  draw.SetPixel(Wb, 1, K);
   draw.Line(Wb - 2, 0, Wb, 2, D);
   draw.Line(Wb, 2, Wb, Hb - 2, E);
-  draw.SetPixel(Wb, Hb - 1, K), draw.SetPixel(Wb - 1, Hb, K);
+  draw.SetPixel(Wb, Hb - 1, K);
+  draw.SetPixel(Wb - 1, Hb, K);
   draw.Line(Wb, Hb - 2, Wb - 2, Hb, D);
   draw.Line(Wb - 2, Hb, 2, Hb, E);
-  draw.SetPixel(1, Hb, K), draw.SetPixel(0, Hb - 1, K);
+  draw.SetPixel(1, Hb, K);
+  draw.SetPixel(0, Hb - 1, K);
   draw.Line(2, Hb, 0, Hb - 2, D);
   draw.Line(0, Hb - 2, 0, 2, E);
 }

@@ -34,6 +34,21 @@ platform::Colour Over(const Rgba& p, platform::Colour below, platform::PictureKi
   return platform::MakeColour(mix(p.red, below, 0), mix(p.green, below, 8), mix(p.blue, below, 16));
 }
 
+// Calls paint(x, y, pixel) for every shown pixel of a picture placed at `where`, in image
+// coordinates; the picture is cut to the size of `where`.
+template <typename Paint>
+void ForEachShown(const SimPictureData& picture, platform::PictureKind kind,
+                  const platform::PixelRect& where, Paint paint) {
+  const int width = std::min(picture.WidthPixels(), where.right - where.left);
+  const int height = std::min(picture.HeightPixels(), where.bottom - where.top);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgba pixel(picture.Pixels()[std::size_t(y) * std::size_t(picture.WidthPixels()) + std::size_t(x)]);
+      if (Shows(pixel, kind)) paint(where.left + x, where.top + y, pixel);
+    }
+  }
+}
+
 }  // namespace
 
 void RasterDrawing::SetPixel(int x, int y, platform::Colour colour) {
@@ -100,36 +115,25 @@ void RasterDrawing::DrawPrefixText(int x, int y, const std::string& utf8,
 void RasterDrawing::DrawPicture(const platform::Picture& picture, platform::PictureKind kind,
                                 const platform::PixelRect& where, platform::PictureEffect effect,
                                 platform::Colour silhouette_colour) {
-  const auto* pixels = dynamic_cast<const SimPictureData*>(picture.Data());
-  if (!pixels) return;
-  const auto at = [pixels](int x, int y) {
-    return Rgba(pixels->Pixels()[std::size_t(y) * std::size_t(pixels->WidthPixels()) + std::size_t(x)]);
-  };
-  const platform::Colour silhouette = Resolve(silhouette_colour);
-  const int width = std::min(pixels->WidthPixels(), where.right - where.left);
-  const int height = std::min(pixels->HeightPixels(), where.bottom - where.top);
-  const auto for_each_shown = [&](auto paint) {
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x)
-        if (Shows(at(x, y), kind)) paint(x, y, at(x, y));
-  };
-  const int left = where.left, top = where.top;
+  const auto* data = dynamic_cast<const SimPictureData*>(picture.Data());
+  if (!data) return;
   switch (effect) {
     case platform::PictureEffect::Plain:
-      for_each_shown([&](int x, int y, const Rgba& p) {
-        if (image_.Inside(left + x, top + y))
-          image_.Set(left + x, top + y, Over(p, image_.At(left + x, top + y), kind));
+      ForEachShown(*data, kind, where, [&](int x, int y, const Rgba& p) {
+        if (image_.Inside(x, y)) image_.Set(x, y, Over(p, image_.At(x, y), kind));
       });
       break;
     case platform::PictureEffect::Silhouette:
-      for_each_shown([&](int x, int y, const Rgba&) { image_.Set(left + x, top + y, silhouette); });
-      break;
-    case platform::PictureEffect::Disabled:
-      for_each_shown([&](int x, int y, const Rgba& p) {
-        if (IsDark(p)) image_.Set(left + x + 1, top + y + 1, kEmbossLight);
+      ForEachShown(*data, kind, where, [&, colour = Resolve(silhouette_colour)](int x, int y, const Rgba&) {
+        image_.Set(x, y, colour);
       });
-      for_each_shown([&](int x, int y, const Rgba& p) {
-        if (IsDark(p)) image_.Set(left + x, top + y, kEmbossShadow);
+      break;
+    case platform::PictureEffect::Disabled:  // embossed: light copy one pixel down-right, shadow on top
+      ForEachShown(*data, kind, where, [&](int x, int y, const Rgba& p) {
+        if (IsDark(p)) image_.Set(x + 1, y + 1, kEmbossLight);
+      });
+      ForEachShown(*data, kind, where, [&](int x, int y, const Rgba& p) {
+        if (IsDark(p)) image_.Set(x, y, kEmbossShadow);
       });
       break;
   }
