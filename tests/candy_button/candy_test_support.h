@@ -6,6 +6,7 @@
 
 #include "candy_button/candy_button.h"
 #include "platform/sim/raster_candy_host.h"
+#include "platform/sim/raster_png.h"
 
 namespace tarnwick::sim {
 
