@@ -10,8 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarnwick;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const candy::PropertyBag read = candy::PropertyBag::FromText(text);
   candy::PropertyBag bag;
-  for (const auto& [key, value] : candy::PropertyBag::FromText(text).Entries())
+  for (const auto& [key, value] : read.Entries())
     if (key != "Picture") bag.Store(key, value);
   sim::RasterCandyHost host(48, 20);
   host.Log().enabled = false;
