@@ -17,7 +17,7 @@ ChannelTriple SplitColour(Colour colour, const platform::ColourTranslator& trans
 namespace {
 
 std::int32_t MixChannel(std::int32_t from, std::int32_t to, std::int32_t percentage) {
-  return from + (to - from) * percentage / 100;  // truncates towards zero, as specified
+  return from + (to - from) * percentage / 100;  // C++ division truncates towards zero
 }
 
 }  // namespace
