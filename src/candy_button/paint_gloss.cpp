@@ -2,6 +2,7 @@
 // brightens towards the bright colour, a white-to-face highlight at the top and a one-pixel
 // border ring in a colour set by BorderBrightness.
 #include <cmath>
+#include <vector>
 
 #include "candy_button/gloss_params.h"
 #include "candy_button/paint_context.h"
@@ -26,13 +27,15 @@ void PaintGlow(PaintContext& context, const GlossParams& p, Colour face, Colour 
   const double sx = dy < dx ? double(dx) / dy : 1.0;
   const double sy = dy < dx ? 1.0 : double(dy) / dx;
   const int step_x = RoundHalfEven(sx), step_y = RoundHalfEven(sy);
+  std::vector<platform::EllipseFill> glow;
   Colour brush = face;
   for (int i = 1; !rect.Empty();) {
-    context.draw.FillEllipse(rect, brush);
+    glow.push_back({rect, brush});
     rect = {rect.left + step_x, rect.top + step_y, rect.right - step_x, rect.bottom - step_y};
     ++i;
     brush = context.Blend(face, bright, RoundHalfEven(double(p.r11) * i / dy));
   }
+  context.draw.FillEllipses(glow);
 }
 
 // Per row: the border ring where the row leaves the inner region, and the highlight line

@@ -3,6 +3,7 @@
 // Colours may be system-colour references; the backend resolves them as it draws.
 // Everything is clipped to the surface.
 #include <string>
+#include <vector>
 
 #include "platform/colour_port.h"
 #include "platform/picture.h"
@@ -13,6 +14,11 @@ struct PixelRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom excluded
   bool Empty() const { return right <= left || bottom <= top; }
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+struct EllipseFill {
+  PixelRect rect;
+  Colour colour = 0;
 };
 
 struct TextExtent {
@@ -33,8 +39,9 @@ class DrawingPort {
   // Filled box with both corners included.
   virtual void FillBox(int x1, int y1, int x2, int y2, Colour colour) = 0;
   virtual void FillRect(const PixelRect& rect, Colour colour) = 0;
-  // Ellipse inscribed in `rect`, filled, without outline.
-  virtual void FillEllipse(const PixelRect& rect, Colour colour) = 0;
+  // Ellipses inscribed in their rectangles, filled without outline, in order: a later one
+  // covers an earlier one where they overlap.
+  virtual void FillEllipses(const std::vector<EllipseFill>& ellipses) = 0;
 
   // Extent of a text in the surface font, without prefix processing.
   virtual TextExtent MeasureText(const std::string& utf8) const = 0;

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <optional>
+#include <vector>
 
+#include "platform/pixel_region.h"
 #include "platform/sim/raster_font.h"
 #include "platform/sim/sim_pictures.h"
 
@@ -49,6 +53,42 @@ void ForEachShown(const SimPictureData& picture, platform::PictureKind kind,
   }
 }
 
+// The pixels of row y whose centres lie inside the ellipse inscribed in `rect`, cut to
+// [0, width); nullopt when there are none.
+std::optional<platform::PixelRun> EllipseRun(const platform::PixelRect& rect, int y, int width) {
+  if (rect.Empty() || y < rect.top || y >= rect.bottom) return std::nullopt;
+  const double cx = (rect.left + rect.right) / 2.0, cy = (rect.top + rect.bottom) / 2.0;
+  const double rx = (rect.right - rect.left) / 2.0, ry = (rect.bottom - rect.top) / 2.0;
+  const double v = (y + 0.5 - cy) / ry;
+  if (v * v >= 1) return std::nullopt;
+  const double half = rx * std::sqrt(1 - v * v);
+  const double left = std::max(std::ceil(cx - half - 0.5), 0.0);
+  const double right = std::min(std::floor(cx + half - 0.5) + 1, double(width));
+  if (left >= right) return std::nullopt;
+  return platform::PixelRun{int(left), int(right)};
+}
+
+// Fills the parts of `run` in row y that no run in `covered` holds yet, then adds `run` to
+// `covered` (kept sorted and merged).
+void FillUncovered(RasterImage& image, int y, platform::PixelRun run, platform::Colour colour,
+                   std::vector<platform::PixelRun>& covered) {
+  int from = run.left;
+  for (const platform::PixelRun& done : covered) {
+    if (done.right <= from || done.left >= run.right) continue;
+    if (done.left > from) image.FillRun(y, from, done.left, colour);
+    from = std::max(from, done.right);
+  }
+  if (from < run.right) image.FillRun(y, from, run.right, colour);
+  auto at = std::lower_bound(covered.begin(), covered.end(), run,
+                             [](const platform::PixelRun& a, const platform::PixelRun& b) { return a.left < b.left; });
+  at = covered.insert(at, run);
+  if (at != covered.begin() && std::prev(at)->right >= at->left) at = std::prev(at);
+  while (std::next(at) != covered.end() && std::next(at)->left <= at->right) {
+    at->right = std::max(at->right, std::next(at)->right);
+    covered.erase(std::next(at));
+  }
+}
+
 }  // namespace
 
 void RasterDrawing::SetPixel(int x, int y, platform::Colour colour) {
@@ -82,19 +122,21 @@ void RasterDrawing::FillRect(const platform::PixelRect& rect, platform::Colour c
   for (int y = top; y < bottom; ++y) image_.FillRun(y, rect.left, rect.right, c);
 }
 
-void RasterDrawing::FillEllipse(const platform::PixelRect& rect, platform::Colour colour) {
-  if (rect.Empty()) return;
-  const platform::Colour c = Resolve(colour);
-  const double cx = (rect.left + rect.right) / 2.0, cy = (rect.top + rect.bottom) / 2.0;
-  const double rx = (rect.right - rect.left) / 2.0, ry = (rect.bottom - rect.top) / 2.0;
-  const int top = std::max(rect.top, 0), bottom = std::min(rect.bottom, image_.Height());
+void RasterDrawing::FillEllipses(const std::vector<platform::EllipseFill>& ellipses) {
+  std::vector<platform::Colour> colours;
+  int top = image_.Height(), bottom = 0;
+  for (const platform::EllipseFill& ellipse : ellipses) {
+    colours.push_back(Resolve(ellipse.colour));
+    top = std::min(top, std::max(ellipse.rect.top, 0));
+    bottom = std::max(bottom, std::min(ellipse.rect.bottom, image_.Height()));
+  }
+  std::vector<platform::PixelRun> covered;
   for (int y = top; y < bottom; ++y) {
-    const double v = (y + 0.5 - cy) / ry;
-    if (v * v >= 1) continue;
-    const double half = rx * std::sqrt(1 - v * v);
-    const double left = std::ceil(cx - half - 0.5), right = std::floor(cx + half - 0.5) + 1;
-    const double width = image_.Width();
-    image_.FillRun(y, int(std::clamp(left, -1.0, width)), int(std::clamp(right, -1.0, width)), c);
+    covered.clear();
+    for (std::size_t i = ellipses.size(); i-- > 0;) {
+      const std::optional<platform::PixelRun> run = EllipseRun(ellipses[i].rect, y, image_.Width());
+      if (run) FillUncovered(image_, y, *run, colours[i], covered);
+    }
   }
 }
 

@@ -16,8 +16,9 @@ class RasterDrawing : public platform::DrawingPort {
   void Line(int x1, int y1, int x2, int y2, platform::Colour colour) override;
   void FillBox(int x1, int y1, int x2, int y2, platform::Colour colour) override;
   void FillRect(const platform::PixelRect& rect, platform::Colour colour) override;
-  // Pixels whose centres lie inside the ellipse inscribed in `rect`.
-  void FillEllipse(const platform::PixelRect& rect, platform::Colour colour) override;
+  // Pixels whose centres lie inside an ellipse belong to it. Each pixel is written once, by
+  // the last ellipse that covers it.
+  void FillEllipses(const std::vector<platform::EllipseFill>& ellipses) override;
   platform::TextExtent MeasureText(const std::string& utf8) const override;
   // Disabled text is embossed: white one pixel down and right, grey on top.
   void DrawPrefixText(int x, int y, const std::string& utf8, platform::Colour colour,

@@ -33,11 +33,13 @@ void GdiDrawing::FillRect(const platform::PixelRect& rect, platform::Colour colo
   ::FillRect(dc_, &area, brush.Get());
 }
 
-void GdiDrawing::FillEllipse(const platform::PixelRect& rect, platform::Colour colour) {
-  GdiBrush brush(CreateSolidBrush(Resolve(colour)));
-  GdiSelection selected_brush(dc_, brush.Get());
+void GdiDrawing::FillEllipses(const std::vector<platform::EllipseFill>& ellipses) {
   GdiSelection selected_pen(dc_, GetStockObject(NULL_PEN));
-  Ellipse(dc_, rect.left, rect.top, rect.right, rect.bottom);
+  for (const platform::EllipseFill& ellipse : ellipses) {
+    GdiBrush brush(CreateSolidBrush(Resolve(ellipse.colour)));
+    GdiSelection selected_brush(dc_, brush.Get());
+    Ellipse(dc_, ellipse.rect.left, ellipse.rect.top, ellipse.rect.right, ellipse.rect.bottom);
+  }
 }
 
 platform::TextExtent GdiDrawing::MeasureText(const std::string& utf8) const {

@@ -16,7 +16,7 @@ class GdiDrawing : public platform::DrawingPort {
   void Line(int x1, int y1, int x2, int y2, platform::Colour colour) override;
   void FillBox(int x1, int y1, int x2, int y2, platform::Colour colour) override;
   void FillRect(const platform::PixelRect& rect, platform::Colour colour) override;
-  void FillEllipse(const platform::PixelRect& rect, platform::Colour colour) override;
+  void FillEllipses(const std::vector<platform::EllipseFill>& ellipses) override;
   platform::TextExtent MeasureText(const std::string& utf8) const override;
   void DrawPrefixText(int x, int y, const std::string& utf8, platform::Colour colour,
                       bool disabled) override;

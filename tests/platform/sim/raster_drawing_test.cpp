@@ -46,12 +46,26 @@ TEST(RasterDrawing, BoxesIncludeBothCornersAndRectsExcludeTheFarSides) {
 
 TEST(RasterDrawing, EllipseCoversPixelCentresInsideIt) {
   Canvas c(7, 5);
-  c.drawing.FillEllipse({0, 0, 7, 5}, 0xFFFFFF);
+  c.drawing.FillEllipses({{{0, 0, 7, 5}, 0xFFFFFF}});
   // Row 0: centre row offset 2 of 2.5 leaves a half chord of 2.1, so columns 1..5.
   EXPECT_EQ(c.Text(), ".#####.\n#######\n#######\n#######\n.#####.\n");
   Canvas huge(4, 2);
-  huge.drawing.FillEllipse({-100000, -3, 100000, 5}, 0xFFFFFF);  // far larger than the image
+  huge.drawing.FillEllipses({{{-100000, -3, 100000, 5}, 0xFFFFFF}});  // far larger than the image
   EXPECT_EQ(huge.Text(), "####\n####\n");
+}
+
+TEST(RasterDrawing, EllipsesInOneCallLookAsIfDrawnOneAfterAnother) {
+  // Nested (as the glow draws them), overlapping side by side, disjoint and empty ones.
+  const std::vector<platform::EllipseFill> ellipses{
+      {{-20, 2, 60, 30}, 0x111111}, {{-14, 4, 54, 28}, 0x222222}, {{-8, 6, 48, 26}, 0x333333},
+      {{30, 0, 40, 12}, 0x444444},  {{0, 20, 12, 32}, 0x555555},  {{8, 18, 20, 30}, 0x666666},
+      {{5, 5, 5, 9}, 0x777777},     {{25, 8, 35, 22}, 0x888888}};
+  Canvas batch(40, 30), sequence(40, 30);
+  batch.drawing.FillEllipses(ellipses);
+  for (const platform::EllipseFill& ellipse : ellipses) sequence.drawing.FillEllipses({ellipse});
+  EXPECT_EQ(batch.image, sequence.image);
+  EXPECT_EQ(batch.image.At(20, 15), 0x333333u);
+  EXPECT_EQ(batch.image.At(35, 3), 0x444444u);
 }
 
 TEST(RasterDrawing, SystemColoursResolveAndUnknownOnesDrawBlack) {
