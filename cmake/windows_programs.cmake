@@ -8,17 +8,24 @@ target_link_libraries(tarnwick_win32 PUBLIC tarnwick_core
   user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 windowscodecs advapi32 msimg32)
 
 if(NOT MSVC)
-  set(TARNWICK_STATIC_FLAGS -static -static-libgcc -static-libstdc++ -municode)
+  set(TARNWICK_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
 endif()
 
+file(GLOB TARNWICK_ENTRY_SOURCES CONFIGURE_DEPENDS src/platform/win32/entry/*.cpp)
+set(TARNWICK_RESOURCE_INPUTS assets/tarnwick.manifest assets/tarnwick.ico assets/splash_logo.jpg
+    src/platform/win32/resource_ids.h)
+list(TRANSFORM TARNWICK_RESOURCE_INPUTS PREPEND "${CMAKE_SOURCE_DIR}/")
+set_source_files_properties(assets/tarnwick.rc PROPERTIES OBJECT_DEPENDS "${TARNWICK_RESOURCE_INPUTS}")
+
 function(tarnwick_program name le)
-  add_executable(${name} WIN32 src/platform/win32/entry/win_main.cpp assets/tarnwick.rc)
-  target_compile_definitions(${name} PRIVATE TARNWICK_EDITION_LE=${le})
-  target_compile_definitions(${name} PRIVATE TARNWICK_PROGRAM_NAME="${name}")
-  set_source_files_properties(assets/tarnwick.rc PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/assets/tarnwick.manifest")
+  add_executable(${name} WIN32 ${TARNWICK_ENTRY_SOURCES} assets/tarnwick.rc)
+  target_compile_definitions(${name} PRIVATE TARNWICK_EDITION_LE=${le}
+    TARNWICK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} TARNWICK_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+    TARNWICK_VERSION_PATCH=${PROJECT_VERSION_PATCH})
   target_link_libraries(${name} PRIVATE tarnwick_win32)
-  target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS})
+  if(NOT MSVC)
+    target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS} -municode)
+  endif()
 endfunction()
 
 tarnwick_program(TarnwickLauncher 0)
