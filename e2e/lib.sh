@@ -3,9 +3,9 @@
 # Wine in a private virtual X display and looks at them from outside (X window tree, Wine
 # window list through window_probe.exe, screenshots).
 #
-# One Wine prefix serves every check of a test run: build/e2e-wineprefix, made by
-# setup_prefix.sh (ctest runs it first) or on first use. Screenshots go to
-# e2e-artifacts/<build folder name>/.
+# One Wine prefix serves every check of a test run: build/e2e-wineprefix, made afresh by
+# setup_prefix.sh (ctest runs it before the checks) or on first use when a check runs alone.
+# Screenshots go to e2e-artifacts/<build folder name>/.
 #
 # Exit codes: 0 all checks passed, 1 a check failed, 77 skipped (tool or program missing).
 
@@ -63,7 +63,7 @@ e2e_cleanup() {
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
   [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
-  rm -rf "$E2E_WORK"
+  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
 }
 
 e2e_finish() {
@@ -94,9 +94,12 @@ e2e_start_xvfb() {
 }
 
 # Makes the shared prefix once: initialised, with Hangul fonts standing in for the Korean
-# system fonts (Wine renders Hangul only with these replacements).
+# system fonts (Wine renders Hangul only with these replacements), and with unmanaged X
+# windows: there is no window manager on the virtual display, and Wine would otherwise wait
+# two seconds for one whenever it hides a window that had been activated.
+E2E_PREFIX_STAMP=.tarnwick-e2e-prefix-v2
 e2e_prepare_prefix() {
-  [ -f "$WINEPREFIX/.tarnwick-ready" ] && return 0
+  [ -f "$WINEPREFIX/$E2E_PREFIX_STAMP" ] && return 0
   e2e_log "creating Wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
@@ -104,9 +107,10 @@ e2e_prepare_prefix() {
   for font in "Gulim" "Malgun Gothic"; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
   done
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX"; exit 1; }
-  touch "$WINEPREFIX/.tarnwick-ready"
+  touch "$WINEPREFIX/$E2E_PREFIX_STAMP"
 }
 
 # e2e_new_folder <name> [zero|none]: a fresh program folder with both programs in it, with a
@@ -124,9 +128,15 @@ e2e_start() {
   (cd "$1" && exec wine "$2" >/dev/null 2>&1 &)
 }
 
-# Unix process ids of a program started from <folder> (its Windows path names the folder).
-e2e_program_pids() { pgrep -f "$(basename "$1").$2\$" || true; }
-e2e_program_count() { e2e_program_pids "$1" "$2" | grep -c . || true; }
+# How many copies of <program.exe> started from <folder> are running, as the system sees it
+# (the Unix command lines of 32-bit and 64-bit Wine processes differ, their Windows paths not).
+e2e_program_count() {  # <folder> <program.exe>
+  e2e_probe --processes | WANT="/$(basename "$1")/$2" awk '
+    { path = substr($0, index($0, "path=") + 5); gsub(/\\\\/, "/", path)  # the probe writes \ as \\
+      path = tolower(path); want = tolower(ENVIRON["WANT"]) }
+    substr(path, length(path) - length(want) + 1) == want { n++ }
+    END { print n + 0 }'
+}
 
 # X windows of a program that are mapped on the screen; Wine names the class after the program.
 e2e_visible_windows() {
@@ -185,7 +195,9 @@ e2e_click_box_button() {  # <program.exe> <caption> <button text>
       inbox && $0 ~ /^  child class=Button / && substr($0, index($0, "text=") + 5) == ENVIRON["BUTTON"] {
         split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
     [ -n "$x" ] || return 0
-    xdotool mousemove "$x" "$y" click 1
+    xdotool mousemove "$x" "$y"
+    sleep 0.2  # Wine takes the press for the window under the pointer only once it saw the move
+    xdotool click 1
     sleep 0.3
   done
   return 1

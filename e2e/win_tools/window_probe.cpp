@@ -6,7 +6,9 @@
 // Rectangles are in screen pixels.
 // Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
 // Usage: window_probe.exe [EXE-NAME]   (only windows of that program; visible or not)
+//        window_probe.exe --processes  (one line per running program: process path=<path>)
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <string>
@@ -45,17 +47,32 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-std::wstring ExeOf(HWND window) {
-  DWORD process_id = 0;
-  GetWindowThreadProcessId(window, &process_id);
+std::wstring ImagePathOf(DWORD process_id) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
   if (process == nullptr) return L"?";
   wchar_t path[MAX_PATH] = L"";
   DWORD size = MAX_PATH;
   QueryFullProcessImageNameW(process, 0, path, &size);
   CloseHandle(process);
-  const std::wstring full(path);
+  return path;
+}
+
+std::wstring ExeOf(HWND window) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  const std::wstring full = ImagePathOf(process_id);
   return full.substr(full.find_last_of(L"\\/") + 1);
+}
+
+void ListProcesses() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    std::printf("process path=%s\n", Escaped(ImagePathOf(entry.th32ProcessID)).c_str());
+  }
+  CloseHandle(snapshot);
 }
 
 BOOL CALLBACK ListChild(HWND child, LPARAM) {
@@ -84,6 +101,11 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM filter) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--processes") {
+    ListProcesses();
+    std::fflush(stdout);
+    return 0;
+  }
   std::wstring wanted;
   if (argc > 1) wanted = tarnwick::win32::Utf8ToWide(argv[1]);
   EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&wanted));

@@ -27,11 +27,14 @@ std::string Win32Application::ProgramFolder() const {
 
 bool Win32Application::IsPreviousInstance() {
   // The first call creates the mutex and keeps it for the life of the process; creation is
-  // atomic, so of two copies started together exactly one finds the mutex absent.
+  // atomic, so of two copies started together exactly one finds the mutex absent. A mutex that
+  // exists but may not be opened (another user's copy in this session) counts as a copy too.
   if (!previous_instance_) {
     const std::wstring name = L"Local\\" + Utf8ToWide(instance_name_) + L".Instance";
-    instance_mutex_.Reset(CreateMutexW(nullptr, FALSE, name.c_str()));
-    previous_instance_ = instance_mutex_.Valid() && GetLastError() == ERROR_ALREADY_EXISTS;
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    const DWORD error = GetLastError();
+    instance_mutex_.Reset(mutex);
+    previous_instance_ = error == ERROR_ALREADY_EXISTS || (mutex == nullptr && error == ERROR_ACCESS_DENIED);
   }
   return *previous_instance_;
 }

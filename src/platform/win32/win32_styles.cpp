@@ -38,6 +38,7 @@ std::optional<platform::OsVersion> Win32Styles::QueryVersion(std::uint32_t recor
   // The extended record is the largest the call accepts; the caller's size field decides which
   // form the system fills (and whether it accepts the request at all).
   OSVERSIONINFOEXA record{};
+  if (record_size > sizeof record) return std::nullopt;  // the system would write past the record
   record.dwOSVersionInfoSize = record_size;
 #ifdef _MSC_VER
 #pragma warning(suppress : 4996)  // deprecated: the launcher asks for the version it is told
