@@ -17,11 +17,18 @@ set(TARNWICK_RESOURCE_INPUTS assets/tarnwick.manifest assets/tarnwick.ico assets
 list(TRANSFORM TARNWICK_RESOURCE_INPUTS PREPEND "${CMAKE_SOURCE_DIR}/")
 set_source_files_properties(assets/tarnwick.rc PROPERTIES OBJECT_DEPENDS "${TARNWICK_RESOURCE_INPUTS}")
 
+configure_file(assets/tarnwick_version.h.in ${CMAKE_BINARY_DIR}/generated/tarnwick_version.h @ONLY)
+
+# The resources (icon, design pictures, version information, manifest) of one edition.
+function(tarnwick_resources target le)
+  target_sources(${target} PRIVATE assets/tarnwick.rc)
+  target_compile_definitions(${target} PRIVATE TARNWICK_EDITION_LE=${le})
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+endfunction()
+
 function(tarnwick_program name le)
-  add_executable(${name} WIN32 ${TARNWICK_ENTRY_SOURCES} assets/tarnwick.rc)
-  target_compile_definitions(${name} PRIVATE TARNWICK_EDITION_LE=${le}
-    TARNWICK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} TARNWICK_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-    TARNWICK_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+  add_executable(${name} WIN32 ${TARNWICK_ENTRY_SOURCES})
+  tarnwick_resources(${name} ${le})
   target_link_libraries(${name} PRIVATE tarnwick_win32)
   if(NOT MSVC)
     target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS} -municode)
@@ -31,11 +38,13 @@ endfunction()
 tarnwick_program(TarnwickLauncher 0)
 tarnwick_program(TarnwickLauncherLE 1)
 
-# Small console programs that the end-to-end checks run under Wine.
+# Small console programs that the end-to-end checks run under Wine; they carry the programs'
+# resources, so that the backend finds its icon and design pictures in them too.
 file(GLOB TARNWICK_WIN_TOOLS CONFIGURE_DEPENDS e2e/win_tools/*.cpp)
 foreach(tool_source ${TARNWICK_WIN_TOOLS})
   get_filename_component(tool ${tool_source} NAME_WE)
   add_executable(${tool} ${tool_source})
+  tarnwick_resources(${tool} 0)
   target_link_libraries(${tool} PRIVATE tarnwick_win32)
   target_link_options(${tool} PRIVATE ${TARNWICK_STATIC_FLAGS})
 endforeach()

@@ -4,7 +4,8 @@
 #    the only window the program shows; after OK the program ends;
 #  - a second copy started while the first runs: its refusal box, then it ends; the first copy
 #    keeps running and reaches its main window;
-#  - no config.ini while another copy runs: only the config.ini refusal.
+#  - no config.ini while another copy runs: only the config.ini refusal;
+#  - two copies started at the same moment: exactly one runs, the other refuses.
 # Usage: check_refusals.sh <windows build folder>
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -81,8 +82,27 @@ check_second_copy() {  # <program.exe>
   wineserver -k; wineserver -w
 }
 
+boxes_of() { e2e_probe "$1" | grep -c 'visible=1 class=#32770' || true; }
+
+check_simultaneous_starts() {  # <program.exe>
+  local program=$1 name=${1%.exe} folder
+  folder=$(e2e_new_folder "together-$name" zero)
+  e2e_start "$folder" "$program"
+  e2e_start "$folder" "$program"
+  OTHERS=/dev/null
+  e2e_check "of two copies of $program started together, one refuses" \
+    e2e_wait_until 20 box_has_text "$program" "$name" "$ALREADY_RUNNING_TEXT"
+  sleep 1
+  e2e_check "...and only one" test "$(boxes_of "$program")" -eq 1
+  e2e_click_box_button "$program" "$name" OK
+  e2e_check "...which ends, while the other runs on" e2e_wait_until 10 copies_running "$folder" "$program" 1
+  e2e_check "the copy that runs reaches its main window" e2e_wait_until 20 main_window_visible "$program"
+  wineserver -k; wineserver -w
+}
+
 for program in TarnwickLauncher.exe TarnwickLauncherLE.exe; do
   check_missing_config "$program"
   check_second_copy "$program"
+  check_simultaneous_starts "$program"
 done
 e2e_finish
