@@ -33,7 +33,7 @@ sample_fade_in() {  # <window> <seconds>
 }
 
 # The splash label's text as the system holds it, in the window probe's notation.
-label_text() { e2e_probe "$1" | sed -n 's/^  child class=TarnwickControl rect=[^ ]* text= //p' | head -1; }
+label_text() { e2e_probe "$1" | sed -n 's/^  child class=TarnwickControl rect=[^ ]* visible=1 text= //p' | head -1; }
 
 # Every visible window of the program is owned by a window that is itself hidden.
 owned_by_hidden_owner() {

@@ -177,6 +177,16 @@ e2e_wait_until() {
 # The Wine window list (see e2e/win_tools/window_probe.cpp), optionally of one program only.
 e2e_probe() { wine "$E2E_BUILD/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
+# Wine's virtual desktop with a taskbar, as on a Windows desktop: programs started with
+# e2e_start_on_desktop and probed with e2e_probe_desktop share it.
+E2E_DESKTOP="shell,${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}"
+e2e_start_on_desktop() {  # <folder> <program>
+  (cd "$1" && exec wine explorer "/desktop=$E2E_DESKTOP" "$2" >/dev/null 2>&1 &)
+}
+e2e_probe_desktop() {
+  wine explorer "/desktop=$E2E_DESKTOP" "$(winepath -w "$E2E_BUILD/window_probe.exe")" "$@" 2>/dev/null | tr -d '\r'
+}
+
 e2e_screenshot() {
   import -window root -display "$DISPLAY" "$E2E_ARTIFACTS/$1.png" 2>/dev/null
   e2e_log "screenshot $E2E_ARTIFACTS/$1.png"

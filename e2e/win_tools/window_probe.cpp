@@ -2,7 +2,7 @@
 // can see what the launcher shows from outside its process:
 //   window=<hex> exe=<name> visible=<0|1> class=<class> rect=<l,t,r,b> exstyle=<hex> owner=<hex> title=<text>
 // followed by one line per child window:
-//   child class=<class> rect=<l,t,r,b> text=<text>
+//   child class=<class> rect=<l,t,r,b> visible=<0|1> text=<text>
 // Rectangles are in screen pixels.
 // Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
 // Usage: window_probe.exe [EXE-NAME]   (only windows of that program; visible or not)
@@ -78,8 +78,8 @@ void ListProcesses() {
 BOOL CALLBACK ListChild(HWND child, LPARAM) {
   RECT rect{};
   GetWindowRect(child, &rect);
-  std::printf("  child class=%s rect=%ld,%ld,%ld,%ld text=%s\n", Escaped(ClassOf(child)).c_str(), rect.left, rect.top,
-              rect.right, rect.bottom, Escaped(TextOf(child)).c_str());
+  std::printf("  child class=%s rect=%ld,%ld,%ld,%ld visible=%d text=%s\n", Escaped(ClassOf(child)).c_str(), rect.left,
+              rect.top, rect.right, rect.bottom, IsWindowVisible(child) ? 1 : 0, Escaped(TextOf(child)).c_str());
   return TRUE;
 }
 
