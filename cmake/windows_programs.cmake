@@ -8,13 +8,16 @@ target_link_libraries(tarnwick_win32 PUBLIC tarnwick_core
   user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 windowscodecs advapi32 msimg32)
 
 if(NOT MSVC)
-  set(TARNWICK_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
+  # Entry points are the wide-character ones (wWinMain, wmain).
+  set(TARNWICK_STATIC_FLAGS -static -static-libgcc -static-libstdc++ -municode)
 endif()
 
 file(GLOB TARNWICK_ENTRY_SOURCES CONFIGURE_DEPENDS src/platform/win32/entry/*.cpp)
+file(GLOB TARNWICK_DESIGN_PICTURES CONFIGURE_DEPENDS assets/design/*.jpg)
 set(TARNWICK_RESOURCE_INPUTS assets/tarnwick.manifest assets/tarnwick.ico assets/splash_logo.jpg
     src/platform/win32/resource_ids.h)
 list(TRANSFORM TARNWICK_RESOURCE_INPUTS PREPEND "${CMAKE_SOURCE_DIR}/")
+list(APPEND TARNWICK_RESOURCE_INPUTS ${TARNWICK_DESIGN_PICTURES})
 set_source_files_properties(assets/tarnwick.rc PROPERTIES OBJECT_DEPENDS "${TARNWICK_RESOURCE_INPUTS}")
 
 configure_file(assets/tarnwick_version.h.in ${CMAKE_BINARY_DIR}/generated/tarnwick_version.h @ONLY)
@@ -30,9 +33,7 @@ function(tarnwick_program name le)
   add_executable(${name} WIN32 ${TARNWICK_ENTRY_SOURCES})
   tarnwick_resources(${name} ${le})
   target_link_libraries(${name} PRIVATE tarnwick_win32)
-  if(NOT MSVC)
-    target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS} -municode)
-  endif()
+  target_link_options(${name} PRIVATE ${TARNWICK_STATIC_FLAGS})
 endfunction()
 
 tarnwick_program(TarnwickLauncher 0)

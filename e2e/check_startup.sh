@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The start-up of both programs with a zero-length config.ini, under Wine: the splash appears
 # centred at 436 x 58 pixels with its four lines, fades in through layered opacity, holds
-# opaque, disappears, and the main window appears about 4 to 5 seconds after the splash did.
+# opaque, disappears, and the main window appears about 4 to 5 seconds after the splash did,
+# docked at the right edge of the screen.
 # Every window stays out of the task list (owned by a hidden owner window).
 # Usage: check_startup.sh <windows build folder>
 source "$(dirname "$0")/lib.sh"
@@ -9,6 +10,9 @@ e2e_init "$@"
 
 SPLASH_GEOMETRY="436x58+$(((E2E_SCREEN_WIDTH - 436) / 2))+$(((E2E_SCREEN_HEIGHT - 58) / 2))"
 SPLASH_LINES='Tarnwick™ Launcher Second Edition V1.1@EDITION@ Rev3\r\n  Administrator Version\r\n  www.tarnwick.example \r\n  Copyright (C) 2026 Tarnwick Software. All rights reserved. '
+
+# The bar docked: 1335 twips (89 pixels at 96 dpi) wide, as tall as the screen, at its right edge.
+DOCKED_GEOMETRY="89x${E2E_SCREEN_HEIGHT}+$((E2E_SCREEN_WIDTH - 89))+0"
 
 splash_window() { e2e_find_visible "$1" '436x58\+[0-9]+\+[0-9]+'; }
 splash_gone() { ! splash_window "$1" >/dev/null; }
@@ -20,6 +24,7 @@ main_window() {
   return 1
 }
 main_shown() { main_window "$1" >/dev/null; }
+main_geometry_is() { [ "$(e2e_geometry "$(main_window "$1")")" = "$2" ]; }
 opacity_of() { xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/.* = //p'; }
 
 # Opacity values of the splash while it fades in, one per line ("" = no opacity: opaque).
@@ -78,6 +83,8 @@ check_startup() {  # <program.exe> <edition suffix>
   seconds=$(e2e_seconds_between "$shown" "$main")
   e2e_log "$program: splash visible $(e2e_seconds_between "$shown" "$hidden") s, pause $(e2e_seconds_between "$hidden" "$main") s, splash to main window $seconds s"
   e2e_check "the main window follows the splash after about 4 to 5 s ($seconds s)" e2e_in_range "$seconds" 3.8 5.5
+  e2e_check "the main window docks at the right edge, full height ($DOCKED_GEOMETRY)" \
+    e2e_wait_until 2 main_geometry_is "$program" "$DOCKED_GEOMETRY"
   e2e_check "the splash stays hidden once the main window shows" splash_gone "$program"
   wineserver -k; wineserver -w
 }

@@ -100,14 +100,14 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM filter) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "--processes") {
+int wmain(int argc, wchar_t** argv) {
+  if (argc > 1 && std::wstring(argv[1]) == L"--processes") {
     ListProcesses();
     std::fflush(stdout);
     return 0;
   }
   std::wstring wanted;
-  if (argc > 1) wanted = tarnwick::win32::Utf8ToWide(argv[1]);
+  if (argc > 1) wanted = argv[1];
   EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&wanted));
   std::fflush(stdout);
   return 0;

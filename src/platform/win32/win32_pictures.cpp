@@ -9,6 +9,16 @@
 namespace tarnwick::win32 {
 namespace {
 
+constexpr int ResourceOf(platform::DesignPicture which) {
+  return TARNWICK_IDR_DESIGN_PICTURE_BASE + static_cast<int>(which);
+}
+static_assert(ResourceOf(platform::DesignPicture::SplashLogo) == TARNWICK_IDR_SPLASH_LOGO);
+static_assert(ResourceOf(platform::DesignPicture::MainTopButton) == TARNWICK_IDR_MAIN_TOP_BUTTON);
+static_assert(ResourceOf(platform::DesignPicture::MainLaunchButton) == TARNWICK_IDR_MAIN_LAUNCH_BUTTON_1);
+static_assert(ResourceOf(platform::DesignPicture::PanelFolderTab) == TARNWICK_IDR_PANEL_FOLDER_TAB_1);
+static_assert(ResourceOf(platform::DesignPicture::PanelProgramButton) == TARNWICK_IDR_PANEL_PROGRAM_BUTTON_1);
+static_assert(ResourceOf(platform::DesignPicture::PanelAboutButton) == TARNWICK_IDR_PANEL_ABOUT_BUTTON);
+
 // A 32-bit top-down DIB section of the given size; `bits` receives its pixel memory.
 ScopedGdiObject CreateDibSection(UINT width, UINT height, void** bits) {
   BITMAPINFO info{};
@@ -48,7 +58,7 @@ std::optional<platform::Picture> Win32Pictures::LoadPicture(const std::string& p
 }
 
 platform::Picture Win32Pictures::LoadDesignPicture(platform::DesignPicture which, int offset) {
-  const auto [bytes, size] = FindResourceBytes(instance_, TARNWICK_IDR_DESIGN_PICTURE_BASE + static_cast<int>(which) + offset);
+  const auto [bytes, size] = FindResourceBytes(instance_, ResourceOf(which) + offset);
   if (bytes == nullptr || !factory_) return {};
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;

@@ -2,10 +2,12 @@
 // runs the whole start-up, and then serves window messages until the program ends.
 #include <windows.h>
 
+#include <optional>
+
 #include "app/form_x.h"
 #include "common/edition.h"
 #include "common/titles.h"
-#include "platform/win32/entry/stand_in_main_window.h"
+#include "main_window/form1.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_ini.h"
 #include "platform/win32/win32_platform.h"
@@ -30,8 +32,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::Win32Platform backend(instance, titles::ApplicationTitle(kBuiltEdition), ini, ansi);
   platform::Platform& platform = backend.Ports();
 
-  entry::StandInMainWindow main_window(platform, kBuiltEdition);
-  app::FormX formx(platform, kBuiltEdition, [&main_window] { main_window.Show(); });
+  // The main window is constructed when it is first shown.
+  std::optional<main_window::Form1> main_window;
+  const auto show_main_window = [&] {
+    if (!main_window) {
+      main_window.emplace(platform, kBuiltEdition);
+      main_window->Form_Load();
+    }
+    main_window->Show();
+  };
+  app::FormX formx(platform, kBuiltEdition, show_main_window);
   formx.Form_Load();
   if (platform.app.HasEnded()) return 0;
   return RunMessageLoop();
