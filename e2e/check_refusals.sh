@@ -51,7 +51,7 @@ check_missing_config() {  # <program.exe>
   e2e_start "$folder" "$program"
   e2e_check "$program without config.ini shows its refusal box" e2e_wait_until 20 box_shown_alone "$program" "$name"
   e2e_check "the box says the config.ini refusal" box_has_text "$program" "$name" "$NO_CONFIG_TEXT"
-  e2e_check "the box is the only window the program shows" test "$(e2e_probe "$program" | grep -c 'visible=1')" -eq 1
+  e2e_check "the box is the only window the program shows" test "$(e2e_probe "$program" | grep -c '^window=.* visible=1 ')" -eq 1
   e2e_screenshot "refusal-no-config-$name"
   e2e_click_box_button "$program" "$name" OK
   e2e_check "$program ends after OK" e2e_wait_until 10 no_program_running "$folder" "$program"
