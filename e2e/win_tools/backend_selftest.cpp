@@ -256,6 +256,35 @@ void CheckPictures(platform::PicturePort& pictures, const std::string& folder) {
   Check(logo.WidthPixels() == 100 && logo.HeightPixels() == 58, "the splash logo is built into the program");
 }
 
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+void CheckFolderView(platform::Platform& ports, const std::string& folder) {
+  platform::WindowSpec spec;
+  spec.client_width = 6000;
+  spec.client_height = 4500;
+  platform::ControlSpec view;
+  view.id = 1;
+  view.kind = platform::ControlKind::FolderView;
+  view.width = 6000;
+  view.height = 4500;
+  spec.controls = {view};
+  Recorder recorder;
+  const platform::WindowHandle window = ports.windows.Create(spec, recorder);
+  (void)ports.windows.Show(window);
+  Check(ports.folder_view.Navigate(window, 1, folder), "the folder view shows a folder");
+  ports.app.PumpEvents();
+  int parts = 0;
+  EnumChildWindows(ChildOf(win32::ToHwnd(window), 1), CountChild, reinterpret_cast<LPARAM>(&parts));
+  Check(parts > 0, "the folder view fills its control with the shell's view");
+  Check(!ports.folder_view.Navigate(window, 1, folder + "\\no such folder"), "a missing folder is not shown");
+  Check(!ports.folder_view.Navigate(window, 2, folder), "only folder-view controls navigate");
+  ports.windows.Destroy(window);
+  Check(!ports.styles.IsWindow(window), "a window with a folder view is destroyed");
+}
+
 void CheckClock(platform::ClockPort& clock) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
@@ -295,6 +324,7 @@ int wmain(int argc, wchar_t** argv) {
   CheckInstances(owner);
   CheckProcesses(ports.processes);
   CheckPictures(ports.pictures, folder);
+  CheckFolderView(ports, folder);
   CheckClock(ports.clock);
   Check(ports.tray.ProgramIcon() != 0, "the program icon is loaded for the tray");
   std::printf("%d check(s) failed\n", failures);

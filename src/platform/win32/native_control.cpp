@@ -55,6 +55,9 @@ NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& 
                   scale.YToPixels(static_cast<float>(spec.top)), scale.XToPixels(static_cast<float>(spec.width)),
                   scale.YToPixels(static_cast<float>(spec.height)), parent.Handle(),
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+  if (kind_ == platform::ControlKind::FolderView && window_.Valid()) {
+    folder_view_ = std::make_unique<FolderViewHost>(window_.Get());
+  }
 }
 
 void NativeControl::SetText(const std::string& text) {
@@ -71,6 +74,10 @@ void NativeControl::SetPicture(const platform::Picture& picture) {
 void NativeControl::SetBorder(int border_style) {
   border_style_ = border_style;
   Invalidate();
+}
+
+bool NativeControl::Navigate(const std::string& location) {
+  return folder_view_ != nullptr && folder_view_->Navigate(location);
 }
 
 void NativeControl::Invalidate() const { InvalidateRect(window_.Get(), nullptr, FALSE); }
@@ -110,6 +117,9 @@ LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CAPTURECHANGED:
       held_buttons_ = 0;
       return 0;
+    case WM_DESTROY:
+      folder_view_.reset();
+      break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       window_.Release();

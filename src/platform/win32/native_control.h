@@ -1,13 +1,15 @@
 #pragma once
 // One control of a launcher window as a child window of our own class: a picture control
 // (picture stretched to the control, optional one-pixel frame), a picture box (picture at its
-// natural size) or a label (text in a named font, lines broken at carriage returns). Mouse
-// presses, releases and clicks go to the owning window's event handler.
+// natural size), a label (text in a named font, lines broken at carriage returns) or a folder
+// view. Mouse presses, releases and clicks go to the owning window's event handler.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/window_spec.h"
+#include "platform/win32/folder_view_host.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {
@@ -25,6 +27,8 @@ class NativeControl {
   void SetText(const std::string& text);
   void SetPicture(const platform::Picture& picture);
   void SetBorder(int border_style);
+  // Shows a folder in a folder-view control; false for other controls or no such folder.
+  bool Navigate(const std::string& location);
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -47,6 +51,7 @@ class NativeControl {
   int held_buttons_ = 0;        // MouseButton bits pressed on this control
   bool click_cancelled_ = false;  // the press was the second half of a double-click
   ScopedWindow window_;
+  std::unique_ptr<FolderViewHost> folder_view_;  // goes before the window it lives in
 };
 
 }  // namespace tarnwick::win32

@@ -43,10 +43,10 @@ class Win32Platform {
   Win32Styles styles_;
   Win32Clock clock_;
   Win32Process processes_;
-  Win32FolderView folder_view_;
   Win32Pictures pictures_;
   Win32EventLog event_log_;
   Win32Windows windows_;
+  Win32FolderView folder_view_;
   platform::Platform ports_;
 };
 

@@ -116,6 +116,11 @@ bool Win32Windows::SetControlBorder(platform::WindowHandle window, int control, 
   return found != nullptr;
 }
 
+bool Win32Windows::NavigateFolderView(platform::WindowHandle window, int control, const std::string& location) {
+  NativeControl* found = FindControl(window, control);
+  return found != nullptr && found->Navigate(location);
+}
+
 bool Win32Windows::SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) {
   if (!Find(window)) return false;
   const auto id = static_cast<UINT_PTR>(timer);

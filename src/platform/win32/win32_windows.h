@@ -44,6 +44,9 @@ class Win32Windows final : public platform::WindowPort {
   platform::WindowHandle ForegroundWindow() const override;
   bool ShowWindow(platform::WindowHandle window, int show_command) override;
 
+  // For the folder-view port: shows `location` in folder-view control `control` of `window`.
+  bool NavigateFolderView(platform::WindowHandle window, int control, const std::string& location);
+
  private:
   NativeWindow* Find(platform::WindowHandle window) const;
   NativeControl* FindControl(platform::WindowHandle window, int control) const;
