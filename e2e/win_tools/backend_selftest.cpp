@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32/native_handle.h"
+#include "platform/win32/scoped_drawing.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_ini.h"
 #include "platform/win32/win32_platform.h"

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/com_support.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/native_window.h"
+#include "platform/win32/scoped_drawing.h"
 #include "platform/win32/win32_picture_data.h"
 #include "platform/win32/win32_text.h"
 
@@ -95,8 +96,26 @@ LRESULT CALLBACK NativeControl::Procedure(HWND window, UINT message, WPARAM wpar
   return self->Handle(message, wparam, lparam);
 }
 
+// True for the button messages, which it dispatches.
+bool NativeControl::HandleButton(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      OnButtonDown(ButtonOf(message), wparam, lparam, false);
+      return true;
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+      OnButtonDown(ButtonOf(message), wparam, lparam, true);
+      return true;
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+      OnButtonUp(ButtonOf(message), wparam, lparam);
+      return true;
+    default:
+      return false;
+  }
+}
+
 LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_.Get();
+  if (HandleButton(message, wparam, lparam)) return 0;
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
@@ -105,15 +124,6 @@ LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Paint(paint.Dc());
       return 0;
     }
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-      OnButtonDown(ButtonOf(message), wparam, lparam, false);
-      return 0;
-    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-      OnButtonDown(ButtonOf(message), wparam, lparam, true);
-      return 0;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-      OnButtonUp(ButtonOf(message), wparam, lparam);
-      return 0;
     case WM_CAPTURECHANGED:
       held_buttons_ = 0;
       return 0;

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/window_spec.h"
 #include "platform/win32/folder_view_host.h"
 #include "platform/win32/scoped_handles.h"
+#include "platform/window_spec.h"
 
 namespace tarnwick::win32 {
 
@@ -33,6 +33,7 @@ class NativeControl {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  bool HandleButton(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint(HDC dc) const;
   void PaintLabel(HDC dc, RECT area) const;
   void OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click);

@@ -27,10 +27,16 @@ DWORD FrameStyleBits(platform::FrameStyle frame) {
   return WS_POPUP;
 }
 
-// The outer rectangle for a client area of the given pixel size, at the origin.
-RECT OuterRect(int client_width, int client_height, DWORD style) {
-  RECT rect{0, 0, client_width, client_height};
+// The outer rectangle of a window with the designed client area: at the screen's centre, or
+// at the origin for windows that the launcher places itself.
+RECT OuterRect(const platform::WindowSpec& spec, const TwipsScale& scale, DWORD style) {
+  RECT rect{0, 0, scale.XToPixels(static_cast<float>(spec.client_width)),
+            scale.YToPixels(static_cast<float>(spec.client_height))};
   AdjustWindowRectEx(&rect, style, FALSE, 0);
+  OffsetRect(&rect, -rect.left, -rect.top);
+  if (spec.centred) {
+    OffsetRect(&rect, (GetSystemMetrics(SM_CXSCREEN) - rect.right) / 2, (GetSystemMetrics(SM_CYSCREEN) - rect.bottom) / 2);
+  }
   return rect;
 }
 
@@ -57,28 +63,28 @@ bool NativeWindow::Build(const platform::WindowSpec& spec) {
   back_color_ = spec.back_color;
   back_brush_.Reset(CreateSolidBrush(back_color_));
   const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
-  const RECT outer =
-      OuterRect(context_.scale.XToPixels(static_cast<float>(spec.client_width)),
-                context_.scale.YToPixels(static_cast<float>(spec.client_height)), style);
-  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  const int left = spec.centred ? (GetSystemMetrics(SM_CXSCREEN) - width) / 2 : 0;
-  const int top = spec.centred ? (GetSystemMetrics(SM_CYSCREEN) - height) / 2 : 0;
+  const RECT outer = OuterRect(spec, context_.scale, style);
   // The window procedure takes ownership of the handle at WM_NCCREATE.
-  if (!CreateWindowExW(0, kWindowClass, Utf8ToWide(spec.caption).c_str(), style, left, top, width, height,
-                       context_.owner, nullptr, context_.instance, this)) {
+  if (!CreateWindowExW(0, kWindowClass, Utf8ToWide(spec.caption).c_str(), style, outer.left, outer.top,
+                       outer.right - outer.left, outer.bottom - outer.top, context_.owner, nullptr,
+                       context_.instance, this)) {
     return false;
   }
-  if (spec.with_icon) {
-    SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context_.large_icon));
-    SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context_.small_icon));
-  }
+  if (spec.with_icon) SetIcons();
   for (const platform::ControlSpec& control : spec.controls) {
     controls_.push_back(std::make_unique<NativeControl>(*this, control));
   }
   for (const platform::TimerSpec& timer : spec.timers) {
-    if (timer.interval_ms > 0) SetTimer(window_.Get(), static_cast<UINT_PTR>(timer.id), static_cast<UINT>(timer.interval_ms), nullptr);
+    if (timer.interval_ms > 0) {
+      SetTimer(window_.Get(), static_cast<UINT_PTR>(timer.id), static_cast<UINT>(timer.interval_ms), nullptr);
+    }
   }
   return true;
+}
+
+void NativeWindow::SetIcons() {
+  SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context_.large_icon));
+  SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context_.small_icon));
 }
 
 NativeControl* NativeWindow::FindControl(int id) {

@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "platform/window_events.h"
-#include "platform/window_spec.h"
 #include "platform/win32/native_control.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/twips_scale.h"
+#include "platform/window_events.h"
+#include "platform/window_spec.h"
 
 namespace tarnwick::win32 {
 
@@ -50,6 +50,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void SetIcons();
   void OnClose();
   void PaintBackground(HDC dc) const;
   void OnNativeDestroyed();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/scoped_drawing.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {

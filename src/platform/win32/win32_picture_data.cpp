@@ -1,5 +1,7 @@
 #include "platform/win32/win32_picture_data.h"
 
+#include "platform/win32/scoped_drawing.h"
+
 namespace tarnwick::win32 {
 
 void DrawPicture(HDC dc, const platform::Picture& picture, const RECT& target, bool stretch) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/picture_port.h"
+#include "platform/win32/com_support.h"
 #include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/win32/com_support.h"
 #include "platform/win32/owner_window.h"
 #include "platform/win32/program_icons.h"
 #include "platform/win32/scoped_handles.h"

@@ -6,8 +6,8 @@
 #include <map>
 #include <memory>
 
-#include "platform/window_port.h"
 #include "platform/win32/native_window.h"
+#include "platform/window_port.h"
 
 namespace tarnwick::win32 {
 
