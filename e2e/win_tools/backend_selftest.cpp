@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/win32/native_handle.h"
-#include "platform/win32/scoped_drawing.h"
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_ini.h"
 #include "platform/win32/win32_platform.h"
@@ -109,7 +109,7 @@ void CheckText() {
 
 void CheckGeometry(platform::WindowPort& windows, platform::WindowHandle window) {
   const float per_pixel = windows.TwipsPerPixelX();
-  win32::ScopedWindowDc screen(nullptr);
+  win32::WindowDc screen(nullptr);
   Check(std::fabs(per_pixel * static_cast<float>(GetDeviceCaps(screen.Get(), LOGPIXELSX)) - 1440.0f) < 0.01f,
         "twips per pixel is 1440 / dpi");
   RECT client{};

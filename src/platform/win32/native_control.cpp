@@ -2,9 +2,10 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/native_window.h"
-#include "platform/win32/scoped_drawing.h"
-#include "platform/win32/win32_picture_data.h"
+#include "platform/win32/picture_drawing.h"
+#include "platform/win32/scoped_paint.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
@@ -24,13 +25,13 @@ void RegisterControlClass(HINSTANCE instance, WNDPROC procedure) {
   RegisterClassExW(&control_class);
 }
 
-ScopedGdiObject CreateLabelFont(const platform::ControlSpec& spec) {
-  if (spec.font_name.empty()) return ScopedGdiObject(nullptr);
-  ScopedWindowDc screen(nullptr);
+GdiFont CreateLabelFont(const platform::ControlSpec& spec) {
+  if (spec.font_name.empty()) return GdiFont();
+  WindowDc screen(nullptr);
   const int height = -MulDiv(spec.font_points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-  return ScopedGdiObject(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                                     Utf8ToWide(spec.font_name).c_str()));
+  return GdiFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             Utf8ToWide(spec.font_name).c_str()));
 }
 
 int ButtonOf(UINT message) {
@@ -172,8 +173,8 @@ void NativeControl::OnButtonUp(int button, WPARAM wparam, LPARAM lparam) {
 void NativeControl::Paint(HDC dc) const {
   RECT area{};
   GetClientRect(window_.Get(), &area);
-  ScopedGdiObject back(CreateSolidBrush(parent_.BackColor()));
-  FillRect(dc, &area, static_cast<HBRUSH>(back.Get()));
+  GdiBrush back(CreateSolidBrush(parent_.BackColor()));
+  FillRect(dc, &area, back.Get());
   if (kind_ == platform::ControlKind::Label) {
     PaintLabel(dc, area);
     return;
@@ -184,7 +185,7 @@ void NativeControl::Paint(HDC dc) const {
 
 // A label is transparent: its text lies on the window's background colour.
 void NativeControl::PaintLabel(HDC dc, RECT area) const {
-  ScopedSelect font(dc, font_.Valid() ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  GdiSelection font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, text_color_);
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);

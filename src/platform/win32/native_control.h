@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/win32/folder_view_host.h"
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/window_spec.h"
 
@@ -47,7 +48,7 @@ class NativeControl {
   platform::Picture picture_;
   std::wstring text_;
   COLORREF text_color_;
-  ScopedGdiObject font_;
+  GdiFont font_;
   int border_style_ = 0;
   int held_buttons_ = 0;        // MouseButton bits pressed on this control
   bool click_cancelled_ = false;  // the press was the second half of a double-click

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "platform/win32/win32_picture_data.h"
+#include "platform/win32/picture_drawing.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
@@ -149,7 +149,7 @@ void NativeWindow::OnClose() {
 void NativeWindow::PaintBackground(HDC dc) const {
   RECT client{};
   GetClientRect(window_.Get(), &client);
-  FillRect(dc, &client, static_cast<HBRUSH>(back_brush_.Get()));
+  FillRect(dc, &client, back_brush_.Get());
   DrawPicture(dc, background_, client, false);
 }
 

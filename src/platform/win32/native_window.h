@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/native_control.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/twips_scale.h"
@@ -58,7 +59,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   const WindowContext& context_;
   platform::WindowEvents* events_;
   COLORREF back_color_ = 0;
-  ScopedGdiObject back_brush_;
+  GdiBrush back_brush_;
   platform::Picture background_;
   std::vector<std::unique_ptr<NativeControl>> controls_;
   ScopedWindow window_;  // declared last: destroyed first, while the controls still exist

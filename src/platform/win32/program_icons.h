@@ -3,14 +3,14 @@
 // frames, the task-list entry and the notification area all show these two.
 #include <windows.h>
 
-#include "platform/win32/scoped_handles.h"
+#include "platform/win32/gdi_objects.h"
 
 namespace tarnwick::win32 {
 
 struct ProgramIcons {
   explicit ProgramIcons(HINSTANCE instance);
-  ScopedIcon large;
-  ScopedIcon small;
+  GdiIcon large;
+  GdiIcon small;
 };
 
 }  // namespace tarnwick::win32

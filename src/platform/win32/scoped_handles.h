@@ -1,6 +1,7 @@
 #pragma once
 // One owner type per acquire/release pair of the native objects the backend holds. Each frees
-// its object exactly once, is movable and not copyable.
+// its object exactly once, is movable and not copyable. GDI objects, device contexts and icons
+// have their owners in gdi_objects.h.
 #include <windows.h>
 
 #include <utility>
@@ -44,16 +45,6 @@ struct WindowTraits {
   static Value Empty() { return nullptr; }
   static void Free(Value window) { DestroyWindow(window); }
 };
-struct GdiObjectTraits {
-  using Value = HGDIOBJ;
-  static Value Empty() { return nullptr; }
-  static void Free(Value object) { DeleteObject(object); }
-};
-struct IconTraits {
-  using Value = HICON;
-  static Value Empty() { return nullptr; }
-  static void Free(Value icon) { DestroyIcon(icon); }
-};
 struct KernelHandleTraits {  // mutexes, processes, threads
   using Value = HANDLE;
   static Value Empty() { return nullptr; }
@@ -69,18 +60,10 @@ struct EventSourceTraits {
   static Value Empty() { return nullptr; }
   static void Free(Value source) { DeregisterEventSource(source); }
 };
-struct MemoryDcTraits {  // from CreateCompatibleDC
-  using Value = HDC;
-  static Value Empty() { return nullptr; }
-  static void Free(Value dc) { DeleteDC(dc); }
-};
 
 using ScopedWindow = Scoped<WindowTraits>;
-using ScopedGdiObject = Scoped<GdiObjectTraits>;
-using ScopedIcon = Scoped<IconTraits>;
 using ScopedKernelHandle = Scoped<KernelHandleTraits>;
 using ScopedMenu = Scoped<MenuTraits>;
 using ScopedEventSource = Scoped<EventSourceTraits>;
-using ScopedMemoryDc = Scoped<MemoryDcTraits>;
 
 }  // namespace tarnwick::win32

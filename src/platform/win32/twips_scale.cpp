@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include "platform/win32/scoped_drawing.h"
-#include "platform/win32/scoped_handles.h"
+#include "platform/win32/gdi_objects.h"
 
 namespace tarnwick::win32 {
 
 TwipsScale ScreenTwipsScale() {
-  ScopedWindowDc screen(nullptr);
+  WindowDc screen(nullptr);
   const int dpi_x = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
   const int dpi_y = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
   TwipsScale scale;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "platform/win32/gdi_picture.h"
 #include "platform/win32/resource_ids.h"
-#include "platform/win32/win32_picture_data.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
@@ -20,7 +20,7 @@ static_assert(ResourceOf(platform::DesignPicture::PanelProgramButton) == TARNWIC
 static_assert(ResourceOf(platform::DesignPicture::PanelAboutButton) == TARNWICK_IDR_PANEL_ABOUT_BUTTON);
 
 // A 32-bit top-down DIB section of the given size; `bits` receives its pixel memory.
-ScopedGdiObject CreateDibSection(UINT width, UINT height, void** bits) {
+GdiBitmap CreateDibSection(UINT width, UINT height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = static_cast<LONG>(width);
@@ -28,7 +28,7 @@ ScopedGdiObject CreateDibSection(UINT width, UINT height, void** bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  return ScopedGdiObject(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+  return GdiBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
 // The bytes of an RCDATA resource; they live as long as the module.
@@ -81,13 +81,13 @@ std::optional<platform::Picture> Win32Pictures::Decode(IWICBitmapDecoder* decode
     return std::nullopt;
   }
   void* bits = nullptr;
-  ScopedGdiObject bitmap = CreateDibSection(width, height, &bits);
+  GdiBitmap bitmap = CreateDibSection(width, height, &bits);
   const UINT stride = width * 4;
-  if (!bitmap.Valid() || FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+  if (!bitmap || FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
     return std::nullopt;
   }
-  return platform::Picture(std::make_shared<Win32PictureData>(std::move(bitmap), static_cast<int>(width),
-                                                              static_cast<int>(height)));
+  return platform::Picture(std::make_shared<GdiPictureData>(std::move(bitmap), static_cast<int>(width),
+                                                            static_cast<int>(height)));
 }
 
 }  // namespace tarnwick::win32
