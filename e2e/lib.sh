@@ -3,14 +3,14 @@
 # Wine in a private virtual X display and looks at them from outside (X window tree, Wine
 # window list through window_probe.exe, screenshots).
 #
-# One Wine prefix serves every check of a test run: build/e2e-wineprefix, made afresh by
+# One Wine prefix serves every check of a test run: build/wine-prefix, made afresh by
 # setup_prefix.sh (ctest runs it before the checks) or on first use when a check runs alone.
 # Screenshots go to e2e-artifacts/<build folder name>/.
 #
 # Exit codes: 0 all checks passed, 1 a check failed, 77 skipped (tool or program missing).
 
 E2E_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${E2E_WINEPREFIX:-$E2E_REPO/build/e2e-wineprefix}"
+export WINEPREFIX="${E2E_WINEPREFIX:-$E2E_REPO/build/wine-prefix}"
 export WINEDEBUG=-all
 # No .NET or browser engine is installed into the prefix: nothing here needs them, and the
 # installers would wait for an answer.
