@@ -75,22 +75,21 @@ e2e_finish() {
   exit 1
 }
 
+# A private X display; Xvfb picks a free display number itself and writes it to fd 3.
 e2e_start_xvfb() {
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ] && continue
-    Xvfb ":$display" -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
-    export DISPLAY=":$display"
-    local tries
-    for tries in $(seq 50); do
-      xwininfo -root >/dev/null 2>&1 && return 0
-      kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$E2E_XVFB_PID" 2>/dev/null
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -nolisten tcp \
+    3>"$number_file" >/dev/null 2>&1 &
+  E2E_XVFB_PID=$!
+  local tries
+  for tries in $(seq 100); do
+    [ -s "$number_file" ] && break
+    sleep 0.05
   done
-  echo "could not start Xvfb on a free display"; exit 1
+  export DISPLAY=":$(cat "$number_file")"
+  rm -f "$number_file"
+  [ "$DISPLAY" != ":" ] && xwininfo -root >/dev/null 2>&1 || { echo "could not start Xvfb"; exit 1; }
 }
 
 # Makes the shared prefix once: initialised, with Hangul fonts standing in for the Korean
