@@ -27,13 +27,18 @@ set(TARNWICK_WIN_BUILDS "${CMAKE_SOURCE_DIR}/build/mingw-i686;${CMAKE_SOURCE_DIR
 string(REPLACE ";" "|" TARNWICK_WIN_BUILDS_TEXT "${TARNWICK_WIN_BUILDS}")
 target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_WIN_BUILDS="${TARNWICK_WIN_BUILDS_TEXT}"
   TARNWICK_BINARY_DIR="${CMAKE_BINARY_DIR}")
+# One fresh Wine prefix per test run, made before the checks and shared by all of them.
+add_test(NAME e2e.setup_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/e2e/setup_prefix.sh)
+set_tests_properties(e2e.setup_prefix PROPERTIES FIXTURES_SETUP wine_prefix SKIP_RETURN_CODE 77
+  RESOURCE_LOCK wine TIMEOUT 300)
 file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh)
 foreach(script ${TARNWICK_E2E_SCRIPTS})
   get_filename_component(check ${script} NAME_WE)
   foreach(win_build ${TARNWICK_WIN_BUILDS})
     get_filename_component(arch ${win_build} NAME)
     add_test(NAME e2e.${check}.${arch} COMMAND bash ${script} ${win_build})
-    set_tests_properties(e2e.${check}.${arch} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK wine TIMEOUT 900)
+    set_tests_properties(e2e.${check}.${arch} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK wine TIMEOUT 900
+      FIXTURES_REQUIRED wine_prefix)
   endforeach()
 endforeach()
 

@@ -12,7 +12,7 @@
 #include "platform/win32/candy_window_host.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/gdi_picture.h"
-#include "platform/win32/gdi_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ void PaintLabels(HWND window) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, 0x202020);
   for (const candy_sheet::Label& label : g_sheet->sheet.labels) {
-    const std::wstring text = win32::WideFromUtf8(label.text);
+    const std::wstring text = win32::Utf8ToWide(label.text);
     TextOutW(dc, label.x, label.y, text.c_str(), static_cast<int>(text.size()));
   }
   EndPaint(window, &paint);

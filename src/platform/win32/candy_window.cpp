@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/gdi_region.h"
-#include "platform/win32/gdi_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -28,7 +28,7 @@ GdiFont MakeFont(const platform::FontSpec& spec) {
   return GdiFont(CreateFontW(height, 0, 0, 0, spec.weight, spec.italic, spec.underline,
                              spec.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                             WideFromUtf8(spec.name).c_str()));
+                             Utf8ToWide(spec.name).c_str()));
 }
 
 }  // namespace

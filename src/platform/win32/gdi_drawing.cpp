@@ -4,7 +4,7 @@
 
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/gdi_picture.h"
-#include "platform/win32/gdi_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
 
@@ -43,7 +43,7 @@ void GdiDrawing::FillEllipses(const std::vector<platform::EllipseFill>& ellipses
 }
 
 platform::TextExtent GdiDrawing::MeasureText(const std::string& utf8) const {
-  const std::wstring wide = WideFromUtf8(utf8);
+  const std::wstring wide = Utf8ToWide(utf8);
   SIZE size{};
   GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return {size.cx, size.cy};
@@ -51,7 +51,7 @@ platform::TextExtent GdiDrawing::MeasureText(const std::string& utf8) const {
 
 void GdiDrawing::DrawPrefixText(int x, int y, const std::string& utf8, platform::Colour colour,
                                 bool disabled) {
-  const std::wstring wide = WideFromUtf8(utf8);
+  const std::wstring wide = Utf8ToWide(utf8);
   SetTextColor(dc_, Resolve(colour));
   SetBkMode(dc_, TRANSPARENT);
   DrawStateW(dc_, nullptr, nullptr, reinterpret_cast<LPARAM>(wide.c_str()),

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/win32/gdi_text.h"
+#include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
 
@@ -48,7 +48,7 @@ platform::Picture MakeIconPicture(int width, int height, const std::vector<std::
 }
 
 std::optional<platform::Picture> LoadGdiPictureFile(const std::string& path, bool icon) {
-  const std::wstring wide = WideFromUtf8(path);
+  const std::wstring wide = Utf8ToWide(path);
   HANDLE loaded = LoadImageW(nullptr, wide.c_str(), icon ? IMAGE_ICON : IMAGE_BITMAP, 0, 0,
                              LR_LOADFROMFILE | LR_DEFAULTSIZE);
   if (!loaded) return std::nullopt;

@@ -1,0 +1,213 @@
+# Shared helpers of the end-to-end checks. A check script sources this file and calls
+# e2e_init with the Windows build folder it was given; it then runs the real programs under
+# Wine in a private virtual X display and looks at them from outside (X window tree, Wine
+# window list through window_probe.exe, screenshots).
+#
+# One Wine prefix serves every check of a test run: build/wine-prefix, made afresh by
+# setup_prefix.sh (ctest runs it before the checks) or on first use when a check runs alone.
+# Screenshots go to e2e-artifacts/<build folder name>/.
+#
+# Exit codes: 0 all checks passed, 1 a check failed, 77 skipped (tool or program missing).
+
+E2E_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="${E2E_WINEPREFIX:-$E2E_REPO/build/wine-prefix}"
+export WINEDEBUG=-all
+# No .NET or browser engine is installed into the prefix: nothing here needs them, and the
+# installers would wait for an answer.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+E2E_SCREEN_WIDTH=1280
+E2E_SCREEN_HEIGHT=800
+E2E_FAILURES=0
+
+e2e_log() { printf '[%s] %s\n' "$(date +%H:%M:%S.%N | cut -c1-12)" "$*"; }
+e2e_skip() { echo "SKIPPED: $*"; exit 77; }
+e2e_fail() { e2e_log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
+e2e_pass() { e2e_log "ok: $*"; }
+# e2e_check <description> <command...>: runs the command, counts a failure when it fails.
+e2e_check() {
+  local what=$1; shift
+  if "$@"; then e2e_pass "$what"; else e2e_fail "$what"; fi
+}
+e2e_now() { date +%s.%N; }
+e2e_seconds_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+# e2e_in_range <value> <low> <high>
+e2e_in_range() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
+
+e2e_require_tools() {
+  local tool
+  for tool in wine wineserver Xvfb xdotool xwininfo xprop import; do
+    command -v "$tool" >/dev/null || e2e_skip "'$tool' is not installed (apt packages: wine wine32 wine64 xvfb xdotool x11-utils imagemagick fonts-nanum)"
+  done
+}
+
+# e2e_init <windows build folder>
+e2e_init() {
+  [ $# -eq 1 ] || { echo "usage: $0 <windows build folder>"; exit 2; }
+  e2e_require_tools
+  [ -d "$1" ] || e2e_skip "build folder $1 does not exist (build it with its cmake preset)"
+  E2E_BUILD=$(cd "$1" && pwd)
+  E2E_ARCH=$(basename "$E2E_BUILD")
+  local program
+  for program in TarnwickLauncher.exe TarnwickLauncherLE.exe window_probe.exe; do
+    [ -f "$E2E_BUILD/$program" ] || e2e_skip "$E2E_BUILD/$program is missing (build the $E2E_ARCH preset first)"
+  done
+  E2E_ARTIFACTS="$E2E_REPO/e2e-artifacts/$E2E_ARCH"
+  mkdir -p "$E2E_ARTIFACTS" "$E2E_REPO/build"
+  E2E_WORK=$(mktemp -d "$E2E_REPO/build/e2e-work.XXXXXX")
+  trap e2e_cleanup EXIT
+  e2e_start_xvfb
+  e2e_prepare_prefix
+}
+
+e2e_cleanup() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+}
+
+e2e_finish() {
+  if [ "$E2E_FAILURES" -eq 0 ]; then
+    e2e_log "all checks passed ($E2E_ARCH); screenshots in $E2E_ARTIFACTS"
+    exit 0
+  fi
+  e2e_log "$E2E_FAILURES check(s) failed ($E2E_ARCH); screenshots in $E2E_ARTIFACTS"
+  exit 1
+}
+
+# A private X display; Xvfb picks a free display number itself and writes it to fd 3.
+e2e_start_xvfb() {
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}x24" -nolisten tcp \
+    3>"$number_file" >/dev/null 2>&1 &
+  E2E_XVFB_PID=$!
+  local tries
+  for tries in $(seq 100); do
+    [ -s "$number_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(cat "$number_file")"
+  rm -f "$number_file"
+  [ "$DISPLAY" != ":" ] && xwininfo -root >/dev/null 2>&1 || { echo "could not start Xvfb"; exit 1; }
+}
+
+# Makes the shared prefix once: initialised, with Hangul fonts standing in for the Korean
+# system fonts (Wine renders Hangul only with these replacements), and with unmanaged X
+# windows: there is no window manager on the virtual display, and Wine would otherwise wait
+# two seconds for one whenever it hides a window that had been activated.
+E2E_PREFIX_STAMP=.tarnwick-e2e-prefix-v2
+e2e_prepare_prefix() {
+  [ -f "$WINEPREFIX/$E2E_PREFIX_STAMP" ] && return 0
+  e2e_log "creating Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1
+  local font
+  for font in "Gulim" "Malgun Gothic"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
+  done
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX"; exit 1; }
+  touch "$WINEPREFIX/$E2E_PREFIX_STAMP"
+}
+
+# e2e_new_folder <name> [zero|none]: a fresh program folder with both programs in it, with a
+# zero-length config.ini or without one. Prints its path.
+e2e_new_folder() {
+  local folder="$E2E_WORK/$1"
+  mkdir -p "$folder"
+  cp "$E2E_BUILD/TarnwickLauncher.exe" "$E2E_BUILD/TarnwickLauncherLE.exe" "$folder/"
+  [ "${2:-zero}" = zero ] && : >"$folder/config.ini"
+  echo "$folder"
+}
+
+# e2e_start <folder> <program.exe>: starts the program from its folder, in the background.
+e2e_start() {
+  (cd "$1" && exec wine "$2" >/dev/null 2>&1 &)
+}
+
+# How many copies of <program.exe> started from <folder> are running, as the system sees it
+# (the Unix command lines of 32-bit and 64-bit Wine processes differ, their Windows paths not).
+e2e_program_count() {  # <folder> <program.exe>
+  e2e_probe --processes | WANT="/$(basename "$1")/$2" awk '
+    { path = substr($0, index($0, "path=") + 5); gsub(/\\\\/, "/", path)  # the probe writes \ as \\
+      path = tolower(path); want = tolower(ENVIRON["WANT"]) }
+    substr(path, length(path) - length(want) + 1) == want { n++ }
+    END { print n + 0 }'
+}
+
+# X windows of a program that are mapped on the screen; Wine names the class after the program.
+e2e_visible_windows() {
+  local class
+  class=$(echo "$1" | tr '[:upper:]' '[:lower:]' | sed 's/\./\\./g')
+  xdotool search --onlyvisible --class "^$class\$" 2>/dev/null || true
+}
+
+# "WxH+X+Y" of an X window (without a window manager the X window is the client area).
+e2e_geometry() {
+  xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {printf "%sx%s+%s+%s\n", w, h, x, y}'
+}
+
+e2e_window_name() { xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p'; }
+
+# e2e_find_visible <program.exe> <geometry-regex>: the first mapped window whose geometry matches.
+e2e_find_visible() {
+  local window
+  for window in $(e2e_visible_windows "$1"); do
+    e2e_geometry "$window" | grep -Eq "^$2\$" && { echo "$window"; return 0; }
+  done
+  return 1
+}
+
+# e2e_wait_until <timeout seconds> <command...>: polls every 50 ms; fails on timeout.
+e2e_wait_until() {
+  local deadline
+  deadline=$(awk -v t="$1" -v now="$(e2e_now)" 'BEGIN { printf "%.3f", now + t }')
+  shift
+  until "$@"; do
+    awk -v d="$deadline" -v now="$(e2e_now)" 'BEGIN { exit !(now > d) }' && return 1
+    sleep 0.05
+  done
+}
+
+# The Wine window list (see e2e/win_tools/window_probe.cpp), optionally of one program only.
+e2e_probe() { wine "$E2E_BUILD/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Wine's virtual desktop with a taskbar, as on a Windows desktop: programs started with
+# e2e_start_on_desktop and probed with e2e_probe_desktop share it.
+E2E_DESKTOP="shell,${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT}"
+e2e_start_on_desktop() {  # <folder> <program>
+  (cd "$1" && exec wine explorer "/desktop=$E2E_DESKTOP" "$2" >/dev/null 2>&1 &)
+}
+e2e_probe_desktop() {
+  wine explorer "/desktop=$E2E_DESKTOP" "$(winepath -w "$E2E_BUILD/window_probe.exe")" "$@" 2>/dev/null | tr -d '\r'
+}
+
+e2e_screenshot() {
+  import -window root -display "$DISPLAY" "$E2E_ARTIFACTS/$1.png" 2>/dev/null
+  e2e_log "screenshot $E2E_ARTIFACTS/$1.png"
+}
+
+# Clicks the button labelled <text> in each visible message box of <program.exe> captioned
+# <caption>, aiming at the button's middle from the rectangle the system reports (keyboard focus
+# cannot be given to another process's window reliably without a window manager). Boxes may
+# overlap: the list is in stacking order, so the topmost box is clicked first, then the list is
+# read again.
+e2e_click_box_button() {  # <program.exe> <caption> <button text>
+  local x y round
+  for round in 1 2 3 4 5 6; do
+    read -r x y < <(e2e_probe "$1" | CAPTION="$2" BUTTON="$3" awk '
+      /^window=/ { inbox = ($0 ~ /visible=1 class=#32770 / && substr($0, index($0, "title=") + 6) == ENVIRON["CAPTION"]) }
+      inbox && $0 ~ /^  child class=Button / && substr($0, index($0, "text=") + 5) == ENVIRON["BUTTON"] {
+        split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+    [ -n "$x" ] || return 0
+    xdotool mousemove "$x" "$y"
+    sleep 0.2  # Wine takes the press for the window under the pointer only once it saw the move
+    xdotool click 1
+    sleep 0.3
+  done
+  return 1
+}

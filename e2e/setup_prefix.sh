@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Makes a fresh Wine prefix for this test run (ctest runs this before the end-to-end checks,
+# which then share the prefix). Skips (77) where Wine or Xvfb is missing.
+source "$(dirname "$0")/lib.sh"
+e2e_require_tools
+trap e2e_cleanup EXIT
+e2e_start_xvfb
+rm -f "$WINEPREFIX/$E2E_PREFIX_STAMP"
+e2e_prepare_prefix
+e2e_log "Wine prefix ready: $WINEPREFIX"

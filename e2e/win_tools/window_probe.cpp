@@ -1,0 +1,114 @@
+// Lists the top-level windows of the running programs, one line each, so the end-to-end checks
+// can see what the launcher shows from outside its process:
+//   window=<hex> exe=<name> visible=<0|1> class=<class> rect=<l,t,r,b> exstyle=<hex> owner=<hex> title=<text>
+// followed by one line per child window:
+//   child class=<class> rect=<l,t,r,b> visible=<0|1> text=<text>
+// Rectangles are in screen pixels.
+// Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
+// Usage: window_probe.exe [EXE-NAME]   (only windows of that program; visible or not)
+//        window_probe.exe --processes  (one line per running program: process path=<path>)
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/win32/win32_text.h"
+
+namespace {
+
+using tarnwick::win32::WideToUtf8;
+
+std::string Escaped(const std::wstring& text) {
+  std::string out;
+  for (char c : WideToUtf8(text)) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = L"";
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = L"";
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::wstring ImagePathOf(DWORD process_id) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+  if (process == nullptr) return L"?";
+  wchar_t path[MAX_PATH] = L"";
+  DWORD size = MAX_PATH;
+  QueryFullProcessImageNameW(process, 0, path, &size);
+  CloseHandle(process);
+  return path;
+}
+
+std::wstring ExeOf(HWND window) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(window, &process_id);
+  const std::wstring full = ImagePathOf(process_id);
+  return full.substr(full.find_last_of(L"\\/") + 1);
+}
+
+void ListProcesses() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    std::printf("process path=%s\n", Escaped(ImagePathOf(entry.th32ProcessID)).c_str());
+  }
+  CloseHandle(snapshot);
+}
+
+BOOL CALLBACK ListChild(HWND child, LPARAM) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  std::printf("  child class=%s rect=%ld,%ld,%ld,%ld visible=%d text=%s\n", Escaped(ClassOf(child)).c_str(), rect.left,
+              rect.top, rect.right, rect.bottom, IsWindowVisible(child) ? 1 : 0, Escaped(TextOf(child)).c_str());
+  return TRUE;
+}
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM filter) {
+  const std::wstring exe = ExeOf(window);
+  const auto* wanted = reinterpret_cast<const std::wstring*>(filter);
+  if (wanted->empty() ? !IsWindowVisible(window) : _wcsicmp(exe.c_str(), wanted->c_str()) != 0) return TRUE;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  std::printf("window=%lx exe=%s visible=%d class=%s rect=%ld,%ld,%ld,%ld exstyle=%lx owner=%lx title=%s\n",
+              static_cast<unsigned long>(HandleToULong(window)), Escaped(exe).c_str(), IsWindowVisible(window) ? 1 : 0,
+              Escaped(ClassOf(window)).c_str(), rect.left, rect.top, rect.right, rect.bottom,
+              static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)),
+              static_cast<unsigned long>(HandleToULong(GetWindow(window, GW_OWNER))), Escaped(TextOf(window)).c_str());
+  EnumChildWindows(window, ListChild, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc > 1 && std::wstring(argv[1]) == L"--processes") {
+    ListProcesses();
+    std::fflush(stdout);
+    return 0;
+  }
+  std::wstring wanted;
+  if (argc > 1) wanted = argv[1];
+  EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&wanted));
+  std::fflush(stdout);
+  return 0;
+}

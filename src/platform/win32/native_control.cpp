@@ -1,0 +1,194 @@
+#include "platform/win32/native_control.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/native_window.h"
+#include "platform/win32/picture_drawing.h"
+#include "platform/win32/scoped_paint.h"
+#include "platform/win32/win32_text.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+constexpr wchar_t kControlClass[] = L"TarnwickControl";
+
+void RegisterControlClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW control_class{};
+  if (GetClassInfoExW(instance, kControlClass, &control_class)) return;
+  control_class.cbSize = sizeof control_class;
+  control_class.style = CS_DBLCLKS;
+  control_class.lpfnWndProc = procedure;
+  control_class.hInstance = instance;
+  control_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  control_class.lpszClassName = kControlClass;
+  RegisterClassExW(&control_class);
+}
+
+GdiFont CreateLabelFont(const platform::ControlSpec& spec) {
+  if (spec.font_name.empty()) return GdiFont();
+  WindowDc screen(nullptr);
+  const int height = -MulDiv(spec.font_points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+  return GdiFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             Utf8ToWide(spec.font_name).c_str()));
+}
+
+int ButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
+      return platform::kRightButton;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
+      return platform::kMiddleButton;
+    default:
+      return platform::kLeftButton;
+  }
+}
+
+}  // namespace
+
+NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& spec)
+    : parent_(parent), kind_(spec.kind), id_(spec.id), stretch_(spec.stretch), picture_(spec.picture),
+      text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color), font_(CreateLabelFont(spec)) {
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent.Handle(), GWLP_HINSTANCE));
+  RegisterControlClass(instance, Procedure);
+  const TwipsScale& scale = parent.Scale();
+  CreateWindowExW(0, kControlClass, text_.c_str(), WS_CHILD | WS_VISIBLE, scale.XToPixels(static_cast<float>(spec.left)),
+                  scale.YToPixels(static_cast<float>(spec.top)), scale.XToPixels(static_cast<float>(spec.width)),
+                  scale.YToPixels(static_cast<float>(spec.height)), parent.Handle(),
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
+  if (kind_ == platform::ControlKind::FolderView && window_.Valid()) {
+    folder_view_ = std::make_unique<FolderViewHost>(window_.Get());
+  }
+}
+
+void NativeControl::SetText(const std::string& text) {
+  text_ = WithCrLfBreaks(Utf8ToWide(text));
+  SetWindowTextW(window_.Get(), text_.c_str());  // readable by accessibility tools and tests
+  Invalidate();
+}
+
+void NativeControl::SetPicture(const platform::Picture& picture) {
+  picture_ = picture;
+  Invalidate();
+}
+
+void NativeControl::SetBorder(int border_style) {
+  border_style_ = border_style;
+  Invalidate();
+}
+
+bool NativeControl::Navigate(const std::string& location) {
+  return folder_view_ != nullptr && folder_view_->Navigate(location);
+}
+
+void NativeControl::Invalidate() const { InvalidateRect(window_.Get(), nullptr, FALSE); }
+
+LRESULT CALLBACK NativeControl::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    reinterpret_cast<NativeControl*>(create->lpCreateParams)->window_.Reset(window);
+  }
+  auto* self = reinterpret_cast<NativeControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  // The control belongs to its window: keeping the window alive keeps the control alive.
+  const std::shared_ptr<NativeWindow> keep_alive = self->parent_.weak_from_this().lock();
+  return self->Handle(message, wparam, lparam);
+}
+
+// True for the button messages, which it dispatches.
+bool NativeControl::HandleButton(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      OnButtonDown(ButtonOf(message), wparam, lparam, false);
+      return true;
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+      OnButtonDown(ButtonOf(message), wparam, lparam, true);
+      return true;
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+      OnButtonUp(ButtonOf(message), wparam, lparam);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND window = window_.Get();
+  if (HandleButton(message, wparam, lparam)) return 0;
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      ScopedPaint paint(window);
+      Paint(paint.Dc());
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      held_buttons_ = 0;
+      return 0;
+    case WM_DESTROY:
+      folder_view_.reset();
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_.Release();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// A press captures the mouse, so the release reaches this control wherever it happens. The
+// second press of a double-click raises no MouseDown and its release no Click: one
+// double-click is one click.
+void NativeControl::OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click) {
+  if (held_buttons_ == 0) SetCapture(window_.Get());
+  held_buttons_ |= button;
+  if (button == platform::kLeftButton) click_cancelled_ = double_click;
+  if (double_click) return;
+  platform::MouseArgs args = MouseArgsFrom(wparam, lparam, parent_.Scale());
+  args.button = button;
+  if (auto* events = parent_.Events()) events->OnMouseDown(id_, args);
+}
+
+void NativeControl::OnButtonUp(int button, WPARAM wparam, LPARAM lparam) {
+  if ((held_buttons_ & button) == 0) return;  // pressed elsewhere
+  held_buttons_ &= ~button;
+  if (held_buttons_ == 0 && GetCapture() == window_.Get()) ReleaseCapture();
+  platform::MouseArgs args = MouseArgsFrom(wparam, lparam, parent_.Scale());
+  args.button = button;
+  if (auto* events = parent_.Events()) events->OnMouseUp(id_, args);
+  RECT client{};
+  GetClientRect(window_.Get(), &client);
+  const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  const bool inside = PtInRect(&client, at) != FALSE;
+  if (button == platform::kLeftButton && inside && !click_cancelled_) {
+    if (auto* events = parent_.Events()) events->OnClick(id_);
+  }
+}
+
+void NativeControl::Paint(HDC dc) const {
+  RECT area{};
+  GetClientRect(window_.Get(), &area);
+  GdiBrush back(CreateSolidBrush(parent_.BackColor()));
+  FillRect(dc, &area, back.Get());
+  if (kind_ == platform::ControlKind::Label) {
+    PaintLabel(dc, area);
+    return;
+  }
+  DrawPicture(dc, picture_, area, kind_ == platform::ControlKind::Image && stretch_);
+  if (border_style_ == 1) FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+// A label is transparent: its text lies on the window's background colour.
+void NativeControl::PaintLabel(HDC dc, RECT area) const {
+  GdiSelection font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, text_color_);
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+}  // namespace tarnwick::win32

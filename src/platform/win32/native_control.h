@@ -1,0 +1,59 @@
+#pragma once
+// One control of a launcher window as a child window of our own class: a picture control
+// (picture stretched to the control, optional one-pixel frame), a picture box (picture at its
+// natural size), a label (text in a named font, lines broken at carriage returns) or a folder
+// view. Mouse presses, releases and clicks go to the owning window's event handler.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/win32/folder_view_host.h"
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/scoped_handles.h"
+#include "platform/window_spec.h"
+
+namespace tarnwick::win32 {
+
+class NativeWindow;
+
+class NativeControl {
+ public:
+  NativeControl(NativeWindow& parent, const platform::ControlSpec& spec);
+  NativeControl(const NativeControl&) = delete;
+  NativeControl& operator=(const NativeControl&) = delete;
+
+  int Id() const { return id_; }
+  bool Created() const { return window_.Valid(); }
+  void SetText(const std::string& text);
+  void SetPicture(const platform::Picture& picture);
+  void SetBorder(int border_style);
+  // Shows a folder in a folder-view control; false for other controls or no such folder.
+  bool Navigate(const std::string& location);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  bool HandleButton(UINT message, WPARAM wparam, LPARAM lparam);
+  void Paint(HDC dc) const;
+  void PaintLabel(HDC dc, RECT area) const;
+  void OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click);
+  void OnButtonUp(int button, WPARAM wparam, LPARAM lparam);
+  void Invalidate() const;
+
+  NativeWindow& parent_;
+  platform::ControlKind kind_;
+  int id_;
+  bool stretch_;
+  platform::Picture picture_;
+  std::wstring text_;
+  COLORREF text_color_;
+  GdiFont font_;
+  int border_style_ = 0;
+  int held_buttons_ = 0;        // MouseButton bits pressed on this control
+  bool click_cancelled_ = false;  // the press was the second half of a double-click
+  ScopedWindow window_;
+  std::unique_ptr<FolderViewHost> folder_view_;  // goes before the window it lives in
+};
+
+}  // namespace tarnwick::win32

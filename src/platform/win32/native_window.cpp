@@ -1,0 +1,163 @@
+#include "platform/win32/native_window.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/picture_drawing.h"
+#include "platform/win32/win32_text.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TarnwickWindow";
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  if (GetClassInfoExW(instance, kWindowClass, &window_class)) return;
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_DBLCLKS;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.lpszClassName = kWindowClass;
+  RegisterClassExW(&window_class);
+}
+
+DWORD FrameStyleBits(platform::FrameStyle frame) {
+  if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  return WS_POPUP;
+}
+
+// The outer rectangle of a window with the designed client area: at the screen's centre, or
+// at the origin for windows that the launcher places itself.
+RECT OuterRect(const platform::WindowSpec& spec, const TwipsScale& scale, DWORD style) {
+  RECT rect{0, 0, scale.XToPixels(static_cast<float>(spec.client_width)),
+            scale.YToPixels(static_cast<float>(spec.client_height))};
+  AdjustWindowRectEx(&rect, style, FALSE, 0);
+  OffsetRect(&rect, -rect.left, -rect.top);
+  if (spec.centred) {
+    OffsetRect(&rect, (GetSystemMetrics(SM_CXSCREEN) - rect.right) / 2, (GetSystemMetrics(SM_CYSCREEN) - rect.bottom) / 2);
+  }
+  return rect;
+}
+
+}  // namespace
+
+platform::MouseArgs MouseArgsFrom(WPARAM wparam, LPARAM lparam, const TwipsScale& scale) {
+  platform::MouseArgs args;
+  if (wparam & MK_LBUTTON) args.button |= platform::kLeftButton;
+  if (wparam & MK_RBUTTON) args.button |= platform::kRightButton;
+  if (wparam & MK_MBUTTON) args.button |= platform::kMiddleButton;
+  if (wparam & MK_SHIFT) args.shift |= 1;
+  if (wparam & MK_CONTROL) args.shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) args.shift |= 4;
+  args.x = scale.XToTwips(GET_X_LPARAM(lparam));
+  args.y = scale.YToTwips(GET_Y_LPARAM(lparam));
+  return args;
+}
+
+NativeWindow::NativeWindow(const WindowContext& context, platform::WindowEvents& events)
+    : context_(context), events_(&events) {}
+
+bool NativeWindow::Build(const platform::WindowSpec& spec) {
+  RegisterWindowClass(context_.instance, Procedure);
+  back_color_ = spec.back_color;
+  back_brush_.Reset(CreateSolidBrush(back_color_));
+  const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
+  const RECT outer = OuterRect(spec, context_.scale, style);
+  // The window procedure takes ownership of the handle at WM_NCCREATE.
+  if (!CreateWindowExW(0, kWindowClass, Utf8ToWide(spec.caption).c_str(), style, outer.left, outer.top,
+                       outer.right - outer.left, outer.bottom - outer.top, context_.owner, nullptr,
+                       context_.instance, this)) {
+    return false;
+  }
+  if (spec.with_icon) SetIcons();
+  for (const platform::ControlSpec& control : spec.controls) {
+    controls_.push_back(std::make_unique<NativeControl>(*this, control));
+  }
+  for (const platform::TimerSpec& timer : spec.timers) {
+    if (timer.interval_ms > 0) {
+      SetTimer(window_.Get(), static_cast<UINT_PTR>(timer.id), static_cast<UINT>(timer.interval_ms), nullptr);
+    }
+  }
+  return true;
+}
+
+void NativeWindow::SetIcons() {
+  SendMessageW(window_.Get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(context_.large_icon));
+  SendMessageW(window_.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(context_.small_icon));
+}
+
+NativeControl* NativeWindow::FindControl(int id) {
+  for (const auto& control : controls_) {
+    if (control->Id() == id && control->Created()) return control.get();
+  }
+  return nullptr;
+}
+
+void NativeWindow::SetBackgroundPicture(const platform::Picture& picture) {
+  background_ = picture;
+  InvalidateRect(window_.Get(), nullptr, TRUE);
+}
+
+void NativeWindow::Destroy() {
+  events_ = nullptr;
+  window_.Reset();
+}
+
+LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) self->window_.Reset(window);  // known before CreateWindowEx returns
+  const std::shared_ptr<NativeWindow> keep_alive = self->weak_from_this().lock();
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  HWND window = window_.Get();
+  switch (message) {
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wparam));
+      return 1;
+    case WM_MOUSEMOVE:
+      if (events_) events_->OnFormMouseMove(MouseArgsFrom(wparam, lparam, context_.scale));
+      return 0;
+    case WM_TIMER:
+      if (events_) events_->OnTimer(static_cast<int>(wparam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_NCDESTROY:
+      OnNativeDestroyed();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void NativeWindow::OnClose() {
+  if (events_ && events_->OnQueryUnload(0)) return;
+  if (events_ && events_->OnUnload()) return;
+  Destroy();
+}
+
+void NativeWindow::PaintBackground(HDC dc) const {
+  RECT client{};
+  GetClientRect(window_.Get(), &client);
+  FillRect(dc, &client, back_brush_.Get());
+  DrawPicture(dc, background_, client, false);
+}
+
+void NativeWindow::OnNativeDestroyed() {
+  HWND window = window_.Release();
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  events_ = nullptr;
+  if (context_.on_destroyed) context_.on_destroyed(window);
+}
+
+}  // namespace tarnwick::win32

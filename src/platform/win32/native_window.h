@@ -1,0 +1,71 @@
+#pragma once
+// One top-level launcher window built from a WindowSpec: frame, client size, background colour
+// and picture, icon, controls and timers. Its window procedure dispatches to the logic's
+// WindowEvents: form mouse moves (in twips), timer ticks, and close requests (query-unload,
+// then unload, then destruction). A dispatch keeps the object alive, so a handler may destroy
+// its own window.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/native_control.h"
+#include "platform/win32/scoped_handles.h"
+#include "platform/win32/twips_scale.h"
+#include "platform/window_events.h"
+#include "platform/window_spec.h"
+
+namespace tarnwick::win32 {
+
+// What every window shares: the module, the owner that keeps windows out of the task list,
+// the screen scale, the program icons, and who to tell when a window is gone.
+struct WindowContext {
+  HINSTANCE instance = nullptr;
+  HWND owner = nullptr;
+  TwipsScale scale;
+  HICON large_icon = nullptr;
+  HICON small_icon = nullptr;
+  std::function<void(HWND)> on_destroyed;
+};
+
+class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
+ public:
+  NativeWindow(const WindowContext& context, platform::WindowEvents& events);
+  NativeWindow(const NativeWindow&) = delete;
+  NativeWindow& operator=(const NativeWindow&) = delete;
+
+  // Creates the native window, hidden, with its controls and running timers.
+  bool Build(const platform::WindowSpec& spec);
+  HWND Handle() const { return window_.Get(); }
+  const TwipsScale& Scale() const { return context_.scale; }
+  COLORREF BackColor() const { return back_color_; }
+  // The logic's handler, or null once the window is being torn down.
+  platform::WindowEvents* Events() const { return events_; }
+  NativeControl* FindControl(int id);
+  void SetBackgroundPicture(const platform::Picture& picture);
+  // Stops all further events and destroys the native window.
+  void Destroy();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void SetIcons();
+  void OnClose();
+  void PaintBackground(HDC dc) const;
+  void OnNativeDestroyed();
+
+  const WindowContext& context_;
+  platform::WindowEvents* events_;
+  COLORREF back_color_ = 0;
+  GdiBrush back_brush_;
+  platform::Picture background_;
+  std::vector<std::unique_ptr<NativeControl>> controls_;
+  ScopedWindow window_;  // declared last: destroyed first, while the controls still exist
+};
+
+// Mouse arguments of a client-area mouse message, positions converted to twips.
+platform::MouseArgs MouseArgsFrom(WPARAM wparam, LPARAM lparam, const TwipsScale& scale);
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,69 @@
+#pragma once
+// One owner type per acquire/release pair of the native objects the backend holds. Each frees
+// its object exactly once, is movable and not copyable. GDI objects, device contexts and icons
+// have their owners in gdi_objects.h.
+#include <windows.h>
+
+#include <utility>
+
+namespace tarnwick::win32 {
+
+// A value together with the function that releases it; `Traits` names both.
+template <typename Traits>
+class Scoped {
+ public:
+  using Value = typename Traits::Value;
+  Scoped() = default;
+  explicit Scoped(Value value) : value_(value) {}
+  ~Scoped() { Reset(); }
+  Scoped(Scoped&& other) noexcept : value_(std::exchange(other.value_, Traits::Empty())) {}
+  Scoped& operator=(Scoped&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      value_ = std::exchange(other.value_, Traits::Empty());
+    }
+    return *this;
+  }
+  Scoped(const Scoped&) = delete;
+  Scoped& operator=(const Scoped&) = delete;
+
+  Value Get() const { return value_; }
+  bool Valid() const { return value_ != Traits::Empty(); }
+  // Gives up ownership without releasing (for objects the system has already destroyed).
+  Value Release() { return std::exchange(value_, Traits::Empty()); }
+  void Reset(Value value = Traits::Empty()) {
+    if (value_ != Traits::Empty()) Traits::Free(value_);
+    value_ = value;
+  }
+
+ private:
+  Value value_ = Traits::Empty();
+};
+
+struct WindowTraits {
+  using Value = HWND;
+  static Value Empty() { return nullptr; }
+  static void Free(Value window) { DestroyWindow(window); }
+};
+struct KernelHandleTraits {  // mutexes, processes, threads
+  using Value = HANDLE;
+  static Value Empty() { return nullptr; }
+  static void Free(Value handle) { CloseHandle(handle); }
+};
+struct MenuTraits {
+  using Value = HMENU;
+  static Value Empty() { return nullptr; }
+  static void Free(Value menu) { DestroyMenu(menu); }
+};
+struct EventSourceTraits {
+  using Value = HANDLE;
+  static Value Empty() { return nullptr; }
+  static void Free(Value source) { DeregisterEventSource(source); }
+};
+
+using ScopedWindow = Scoped<WindowTraits>;
+using ScopedKernelHandle = Scoped<KernelHandleTraits>;
+using ScopedMenu = Scoped<MenuTraits>;
+using ScopedEventSource = Scoped<EventSourceTraits>;
+
+}  // namespace tarnwick::win32

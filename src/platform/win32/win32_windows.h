@@ -1,0 +1,58 @@
+#pragma once
+// Windowing and controls: launcher windows built from WindowSpecs, their geometry in twips at
+// the screen's real resolution, contents, timers, modal boxes and menus.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "platform/win32/native_window.h"
+#include "platform/window_port.h"
+
+namespace tarnwick::win32 {
+
+class Win32Windows final : public platform::WindowPort {
+ public:
+  // `owner` owns every window created here, which keeps them out of the task list. The icons
+  // must outlive this object.
+  Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon);
+  ~Win32Windows() override;
+  Win32Windows(const Win32Windows&) = delete;
+  Win32Windows& operator=(const Win32Windows&) = delete;
+
+  platform::WindowHandle Create(const platform::WindowSpec& spec, platform::WindowEvents& events) override;
+  void Destroy(platform::WindowHandle window) override;
+  bool Show(platform::WindowHandle window) override;
+  bool Hide(platform::WindowHandle window) override;
+  bool IsVisible(platform::WindowHandle window) const override;
+  bool SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) override;
+  std::optional<float> GetDimension(platform::WindowHandle window, platform::Dimension which) const override;
+  bool SetCaption(platform::WindowHandle window, const std::string& text) override;
+  bool SetBackgroundPicture(platform::WindowHandle window, const platform::Picture& picture) override;
+  bool SetControlText(platform::WindowHandle window, int control, const std::string& text) override;
+  bool SetControlPicture(platform::WindowHandle window, int control, const platform::Picture& picture) override;
+  bool SetControlBorder(platform::WindowHandle window, int control, int border_style) override;
+  bool SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) override;
+  float ScreenWidthTwips() const override;
+  float ScreenHeightTwips() const override;
+  float TwipsPerPixelX() const override { return context_.scale.per_pixel_x; }
+  float TwipsPerPixelY() const override { return context_.scale.per_pixel_y; }
+  int SystemMetric(int index) const override { return GetSystemMetrics(index); }
+  int ShowMessageBox(const std::string& text, const std::string& caption, int style) override;
+  int PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) override;
+  bool ActivateByTitle(const std::string& title) override;
+  platform::WindowHandle ForegroundWindow() const override;
+  bool ShowWindow(platform::WindowHandle window, int show_command) override;
+
+  // For the folder-view port: shows `location` in folder-view control `control` of `window`.
+  bool NavigateFolderView(platform::WindowHandle window, int control, const std::string& location);
+
+ private:
+  NativeWindow* Find(platform::WindowHandle window) const;
+  NativeControl* FindControl(platform::WindowHandle window, int control) const;
+
+  WindowContext context_;
+  std::map<HWND, std::shared_ptr<NativeWindow>> windows_;
+};
+
+}  // namespace tarnwick::win32
