@@ -186,6 +186,19 @@ e2e_probe_desktop() {
   wine explorer "/desktop=$E2E_DESKTOP" "$(winepath -w "$E2E_BUILD/window_probe.exe")" "$@" 2>/dev/null | tr -d '\r'
 }
 
+# Runs Wine under a Korean UTF-8 locale, so that its ANSI code page is 949 as on a Korean
+# Windows (config.ini files are written in that code page). The locale is built once, into
+# build/locale, when the machine has none.
+e2e_korean_locale() {
+  local locale=ko_KR.UTF-8
+  if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
+    export LOCPATH="$E2E_REPO/build/locale"
+    [ -e "$LOCPATH/$locale/LC_CTYPE" ] || { mkdir -p "$LOCPATH"; localedef -i ko_KR -f UTF-8 "$LOCPATH/$locale" >/dev/null 2>&1 || true; }
+    [ -e "$LOCPATH/$locale/LC_CTYPE" ] || { echo "could not build the $locale locale"; return 1; }
+  fi
+  export LANG=$locale LC_ALL=$locale
+}
+
 e2e_screenshot() {
   import -window root -display "$DISPLAY" "$E2E_ARTIFACTS/$1.png" 2>/dev/null
   e2e_log "screenshot $E2E_ARTIFACTS/$1.png"

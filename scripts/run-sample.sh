@@ -30,6 +30,8 @@ fi
 
 source e2e/lib.sh
 E2E_BUILD=$(pwd)/build/$arch
+# The sample config.ini is written in code page 949, as a Korean Windows reads it.
+e2e_korean_locale
 if [ -n "${DISPLAY:-}" ]; then
   e2e_prepare_prefix
   cd "$folder" && exec wine "$program"
