@@ -9,22 +9,13 @@ constexpr int kTopButtonTop = 120, kTopButtonHeight = 345;
 constexpr int kFirstLaunchTop = 600, kLaunchStep = 960, kLaunchHeight = 855;
 
 platform::ControlSpec Button(int number, platform::PicturePort& pictures) {
-  platform::ControlSpec button;
-  button.id = number;
-  button.kind = platform::ControlKind::Image;
-  button.left = kButtonLeft;
-  button.width = kButtonWidth;
-  button.stretch = true;
+  using platform::DesignPicture;
   if (number == 0) {
-    button.top = kTopButtonTop;
-    button.height = kTopButtonHeight;
-    button.picture = pictures.LoadDesignPicture(platform::DesignPicture::MainTopButton);
-  } else {
-    button.top = kFirstLaunchTop + kLaunchStep * (number - 1);
-    button.height = kLaunchHeight;
-    button.picture = pictures.LoadDesignPicture(platform::DesignPicture::MainLaunchButton, number - 1);
+    return platform::ImageControl(0, kButtonLeft, kTopButtonTop, kButtonWidth, kTopButtonHeight,
+                                  pictures.LoadDesignPicture(DesignPicture::MainTopButton));
   }
-  return button;
+  return platform::ImageControl(number, kButtonLeft, kFirstLaunchTop + kLaunchStep * (number - 1), kButtonWidth,
+                                kLaunchHeight, pictures.LoadDesignPicture(DesignPicture::MainLaunchButton, number - 1));
 }
 }  // namespace
 

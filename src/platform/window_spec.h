@@ -3,6 +3,7 @@
 // this plain record; the backend builds the native window from it.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/picture.h"
@@ -32,6 +33,19 @@ struct ControlSpec {
   std::string font_name;                         // Label font
   int font_points = 0;
 };
+
+// A picture control (Image) at a place in twips, showing `picture` stretched to its size.
+inline ControlSpec ImageControl(int id, int left, int top, int width, int height, Picture picture) {
+  ControlSpec control;
+  control.id = id;
+  control.kind = ControlKind::Image;
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.picture = std::move(picture);
+  return control;
+}
 
 struct TimerSpec {
   int id = 0;

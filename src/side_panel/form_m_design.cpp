@@ -8,17 +8,6 @@ constexpr int kMargin = 120;
 constexpr int kTabStep = 2160, kTabWidth = 2055, kTabHeight = 615;
 constexpr int kButtonWidth = 1095, kProgramButtonHeight = 735, kProgramButtonStep = 840, kAboutHeight = 855;
 
-platform::ControlSpec Picture(int id, int left, int top, int width, int height, platform::Picture picture) {
-  platform::ControlSpec control;
-  control.id = id;
-  control.kind = platform::ControlKind::Image;
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.picture = std::move(picture);
-  return control;
-}
 }  // namespace
 
 platform::WindowSpec FormMDesign(Edition edition, platform::PicturePort& pictures) {
@@ -31,16 +20,16 @@ platform::WindowSpec FormMDesign(Edition edition, platform::PicturePort& picture
   spec.back_color = 0x404040;
   spec.with_icon = true;
   for (int tab = kFirstFolderTab; tab <= kLastFolderTab; ++tab) {
-    spec.controls.push_back(Picture(tab, kMargin + kTabStep * (tab - 1), kMargin, kTabWidth, kTabHeight,
+    spec.controls.push_back(platform::ImageControl(tab, kMargin + kTabStep * (tab - 1), kMargin, kTabWidth, kTabHeight,
                                     pictures.LoadDesignPicture(DesignPicture::PanelFolderTab, tab - 1)));
   }
   for (int button = kFirstProgramButton; button <= kLastProgramButton; ++button) {
     const int index = button - kFirstProgramButton;
-    spec.controls.push_back(Picture(button, kMargin, 840 + kProgramButtonStep * index, kButtonWidth,
+    spec.controls.push_back(platform::ImageControl(button, kMargin, 840 + kProgramButtonStep * index, kButtonWidth,
                                     kProgramButtonHeight,
                                     pictures.LoadDesignPicture(DesignPicture::PanelProgramButton, index)));
   }
-  auto about = Picture(kAboutButton, kMargin, 3360, kButtonWidth, kAboutHeight,
+  auto about = platform::ImageControl(kAboutButton, kMargin, 3360, kButtonWidth, kAboutHeight,
                        pictures.LoadDesignPicture(DesignPicture::PanelAboutButton));
   about.stretch = false;
   spec.controls.push_back(about);
