@@ -7,37 +7,19 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 PROGRAM='C:\windows\system32\notepad.exe'
-BAR_LEFT=$((E2E_SCREEN_WIDTH - 89))
-# Button n (1..24) of the docked bar, in screen pixels at 15 twips per pixel: left 120 twips,
-# top 600 + 960 (n - 1), 1095 x 855 twips.
-button_left() { echo $((BAR_LEFT + 8)); }
-button_top() { echo $((40 + 64 * ($1 - 1))); }
-button_centre() { echo "$(($(button_left) + 36)) $(($(button_top "$1") + 28))"; }
 
 notepads() { e2e_probe --processes | grep -ci 'notepad\.exe$' || true; }
 notepads_are() { [ "$(notepads)" -eq "$1" ]; }
-bar_docked() {
-  local window
-  for window in $(e2e_visible_windows "$1"); do
-    [ "$(e2e_geometry "$window")" = "89x${E2E_SCREEN_HEIGHT}+${BAR_LEFT}+0" ] && return 0
-  done
-  return 1
-}
-# The colour of one screen pixel as "r,g,b".
-pixel() {
-  import -window root -display "$DISPLAY" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
-    sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p' | head -1
-}
 
 check_launch() {  # <program.exe>
   local program=$1 name=${1%.exe} folder x y before corner
   folder=$(e2e_new_folder "launch-$name" zero)
   printf '[001]\r\nsource=%s\r\n' "$PROGRAM" >"$folder/config.ini"
   e2e_start "$folder" "$program"
-  e2e_check "$program docks its bar" e2e_wait_until 20 bar_docked "$program"
+  e2e_check "$program docks its bar" e2e_wait_until 20 e2e_bar_docked "$program"
   before=$(notepads)
 
-  read -r x y < <(button_centre 1)
+  read -r x y < <(e2e_bar_button_centre 1)
   xdotool mousemove "$x" "$y"; sleep 0.3; xdotool click 1
   e2e_check "a click on button 1 starts its program" e2e_wait_until 15 notepads_are $((before + 1))
   e2e_screenshot "launch-click-$name"
@@ -47,13 +29,13 @@ check_launch() {  # <program.exe>
   sleep 2
   e2e_check "...and only once" notepads_are $((before + 2))
 
-  read -r x y < <(button_centre 2)
-  corner=$(pixel "$(button_left)" "$(button_top 2)")
+  read -r x y < <(e2e_bar_button_centre 2)
+  corner=$(e2e_pixel "$(e2e_bar_button_left)" "$(e2e_bar_button_top 2)")
   xdotool mousemove "$x" "$y"; sleep 0.3; xdotool mousedown 1; sleep 0.5
-  e2e_check "button 2 shows a black frame while pressed (corner was $corner)" test "$(pixel "$(button_left)" "$(button_top 2)")" = "0,0,0"
+  e2e_check "button 2 shows a black frame while pressed (corner was $corner)" test "$(e2e_pixel "$(e2e_bar_button_left)" "$(e2e_bar_button_top 2)")" = "0,0,0"
   e2e_screenshot "launch-pressed-$name"
   xdotool mousemove "$((x - 200))" "$y"; sleep 0.3; xdotool mouseup 1; sleep 0.5
-  e2e_check "...and loses it on release" test "$(pixel "$(button_left)" "$(button_top 2)")" = "$corner"
+  e2e_check "...and loses it on release" test "$(e2e_pixel "$(e2e_bar_button_left)" "$(e2e_bar_button_top 2)")" = "$corner"
   e2e_check "releasing off the button starts nothing" notepads_are $((before + 2))
   wineserver -k; wineserver -w
 }

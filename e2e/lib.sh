@@ -224,3 +224,26 @@ e2e_click_box_button() {  # <program.exe> <caption> <button text>
   done
   return 1
 }
+
+# The docked bar: 89 pixels wide at the screen's right edge, as tall as the screen. Button n
+# (1..24), in screen pixels at 15 twips per pixel: left 120 twips, top 600 + 960 (n - 1),
+# 1095 x 855 twips.
+e2e_bar_left() { echo $((E2E_SCREEN_WIDTH - 89)); }
+e2e_bar_button_left() { echo $(($(e2e_bar_left) + 8)); }
+e2e_bar_button_top() { echo $((40 + 64 * ($1 - 1))); }
+e2e_bar_button_centre() { echo "$(($(e2e_bar_button_left) + 36)) $(($(e2e_bar_button_top "$1") + 28))"; }
+# e2e_bar_window <program.exe>: the X window of the program's docked bar, if it shows one.
+e2e_bar_window() {
+  local window
+  for window in $(e2e_visible_windows "$1"); do
+    [ "$(e2e_geometry "$window")" = "89x${E2E_SCREEN_HEIGHT}+$(e2e_bar_left)+0" ] && { echo "$window"; return 0; }
+  done
+  return 1
+}
+e2e_bar_docked() { e2e_bar_window "$1" >/dev/null; }
+
+# The colour of one screen pixel as "r,g,b".
+e2e_pixel() {
+  import -window root -display "$DISPLAY" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p' | head -1
+}

@@ -253,6 +253,7 @@ void CheckPictures(platform::PicturePort& pictures, const std::string& folder) {
   Check(!pictures.LoadPicture(folder + "\\truncated.jpg") && !pictures.LoadPicture(folder + "\\empty.ini") &&
             !pictures.LoadPicture(folder + "\\missing.jpg") && !pictures.LoadPicture(folder + "\\not_a_picture.jpg"),
         "truncated, empty, missing and non-picture files do not load");
+  Check(!pictures.LoadPicture(folder + "\\huge.bmp"), "a picture claiming 20 000 x 20 000 pixels is refused");
   const auto logo = pictures.LoadDesignPicture(platform::DesignPicture::SplashLogo);
   Check(logo.WidthPixels() == 100 && logo.HeightPixels() == 58, "the splash logo is built into the program");
 }

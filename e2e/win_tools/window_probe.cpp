@@ -7,10 +7,13 @@
 // Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
 // Usage: window_probe.exe [EXE-NAME]   (only windows of that program; visible or not)
 //        window_probe.exe --processes  (one line per running program: process path=<path>)
+//        window_probe.exe --hide <hex> (hides that window, as a program could from outside)
+//        window_probe.exe --place <hex> <left> <top> <width> <height>  (moves and sizes it)
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "platform/win32/win32_text.h"
@@ -98,6 +101,8 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM filter) {
   return TRUE;
 }
 
+HWND WindowArgument(const wchar_t* hex) { return static_cast<HWND>(ULongToHandle(std::wcstoul(hex, nullptr, 16))); }
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -105,6 +110,17 @@ int wmain(int argc, wchar_t** argv) {
     ListProcesses();
     std::fflush(stdout);
     return 0;
+  }
+  if (argc == 3 && std::wstring(argv[1]) == L"--hide") {
+    const HWND window = WindowArgument(argv[2]);
+    if (!IsWindow(window)) return 1;
+    ShowWindow(window, SW_HIDE);
+    return 0;
+  }
+  if (argc == 7 && std::wstring(argv[1]) == L"--place") {
+    const auto number = [&](int index) { return static_cast<int>(std::wcstol(argv[index], nullptr, 10)); };
+    return SetWindowPos(WindowArgument(argv[2]), nullptr, number(3), number(4), number(5), number(6),
+                        SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
   }
   std::wstring wanted;
   if (argc > 1) wanted = argv[1];

@@ -118,6 +118,7 @@ LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM wpara
 
 LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_.Get();
+  if (message == ShellRestartedMessage() && context_.on_shell_restarted) context_.on_shell_restarted();
   switch (message) {
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wparam));
@@ -131,6 +132,9 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_DISPLAYCHANGE:
+      if (context_.on_display_changed) context_.on_display_changed();
+      break;
     case WM_NCDESTROY:
       OnNativeDestroyed();
       break;
@@ -138,6 +142,11 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
   }
   return DefWindowProcW(window, message, wparam, lparam);
+}
+
+UINT ShellRestartedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
 }
 
 void NativeWindow::OnClose() {

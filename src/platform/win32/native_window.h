@@ -20,7 +20,9 @@
 namespace tarnwick::win32 {
 
 // What every window shares: the module, the owner that keeps windows out of the task list,
-// the screen scale, the program icons, and who to tell when a window is gone.
+// the screen scale, the program icons, who to tell when a window is gone, and who to tell about
+// the two announcements that reach every top-level window: the shell (re)started, the display
+// changed.
 struct WindowContext {
   HINSTANCE instance = nullptr;
   HWND owner = nullptr;
@@ -28,6 +30,8 @@ struct WindowContext {
   HICON large_icon = nullptr;
   HICON small_icon = nullptr;
   std::function<void(HWND)> on_destroyed;
+  std::function<void()> on_shell_restarted;
+  std::function<void()> on_display_changed;
 };
 
 class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
@@ -64,6 +68,9 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   std::vector<std::unique_ptr<NativeControl>> controls_;
   ScopedWindow window_;  // declared last: destroyed first, while the controls still exist
 };
+
+// The message that the shell broadcasts to top-level windows when it has (re)started.
+UINT ShellRestartedMessage();
 
 // Mouse arguments of a client-area mouse message, positions converted to twips.
 platform::MouseArgs MouseArgsFrom(WPARAM wparam, LPARAM lparam, const TwipsScale& scale);

@@ -34,6 +34,8 @@ OwnerWindow::OwnerWindow(HINSTANCE instance, const std::string& title, HICON lar
 }
 
 void OwnerWindow::SetTaskListVisible(bool visible) {
+  // Asked at every tick of the bar's timer: only a change reaches the window system.
+  if ((IsWindowVisible(window_.Get()) != FALSE) == visible) return;
   ShowWindow(window_.Get(), visible ? SW_SHOWNA : SW_HIDE);
 }
 

@@ -21,7 +21,7 @@ Win32Platform::Win32Platform(HINSTANCE instance, const std::string& program_name
       owner_(instance, program_name, icons_.large.Get(), icons_.small.Get()),
       application_(owner_, program_name),
       pictures_(instance),
-      windows_(instance, owner_.Handle(), icons_.large.Get(), icons_.small.Get()),
+      windows_(instance, owner_.Handle(), icons_.large.Get(), icons_.small.Get(), [this] { tray_.ForgetIcons(); }),
       folder_view_(windows_),
       ports_{windows_, styles_, ini, ansi, tray_, application_, clock_, processes_, folder_view_, pictures_, event_log_} {}
 

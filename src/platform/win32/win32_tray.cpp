@@ -33,8 +33,17 @@ NOTIFYICONDATAA UnpackTrayRecord(const platform::TrayRecord& record) {
 }  // namespace
 
 bool Win32Tray::NotifyIcon(std::uint32_t message, const platform::TrayRecord& record) {
+  const IconKey key{ReadField(record, kWindowOffset), ReadField(record, kIdOffset)};
+  const auto known = present_.find(key);
+  if (message == platform::kNimAdd && known != present_.end() && known->second == record) return false;
   NOTIFYICONDATAA data = UnpackTrayRecord(record);
-  return Shell_NotifyIconA(message, &data) != FALSE;
+  const bool done = Shell_NotifyIconA(message, &data) != FALSE;
+  if (message == platform::kNimDelete) {
+    present_.erase(key);
+  } else if (done) {
+    present_[key] = record;
+  }
+  return done;
 }
 
 std::uint32_t Win32Tray::ProgramIcon() { return FromHicon(icon_); }

@@ -1,17 +1,22 @@
 #include "platform/win32/win32_windows.h"
 
+#include <utility>
+
 #include "platform/win32/modal_ui.h"
 #include "platform/win32/native_handle.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
-Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon) {
+Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon,
+                           std::function<void()> on_shell_restarted) {
   context_.instance = instance;
   context_.owner = owner;
   context_.scale = ScreenTwipsScale();
   context_.large_icon = large_icon;
   context_.small_icon = small_icon;
   context_.on_destroyed = [this](HWND window) { windows_.erase(window); };
+  context_.on_shell_restarted = std::move(on_shell_restarted);
+  context_.on_display_changed = [this] { screen_.reset(); };
 }
 
 Win32Windows::~Win32Windows() {
@@ -60,6 +65,9 @@ bool Win32Windows::IsVisible(platform::WindowHandle window) const {
   return Find(window) && IsWindowVisible(ToHwnd(window));
 }
 
+// A write that would leave the window's live rectangle as it is returns without a call to the
+// window system: the bar's timer writes its geometry many times a second, and the write only
+// has work to do after something else moved or resized the bar.
 bool Win32Windows::SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) {
   RECT rect{};
   if (!Find(window) || !GetWindowRect(ToHwnd(window), &rect)) return false;
@@ -72,6 +80,8 @@ bool Win32Windows::SetDimension(platform::WindowHandle window, platform::Dimensi
     case platform::Dimension::Width: width = scale.XToPixels(twips); keep = SWP_NOMOVE; break;
     case platform::Dimension::Height: height = scale.YToPixels(twips); keep = SWP_NOMOVE; break;
   }
+  const RECT wanted{left, top, left + width, top + height};
+  if (EqualRect(&wanted, &rect)) return true;
   return SetWindowPos(ToHwnd(window), nullptr, left, top, width, height, keep | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
@@ -128,9 +138,14 @@ bool Win32Windows::SetTimerInterval(platform::WindowHandle window, int timer, in
   return SetTimer(ToHwnd(window), id, static_cast<UINT>(interval_ms), nullptr) != 0;
 }
 
-float Win32Windows::ScreenWidthTwips() const { return context_.scale.XToTwips(GetSystemMetrics(SM_CXSCREEN)); }
+SIZE Win32Windows::ScreenPixels() const {
+  if (!screen_) screen_ = SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return *screen_;
+}
 
-float Win32Windows::ScreenHeightTwips() const { return context_.scale.YToTwips(GetSystemMetrics(SM_CYSCREEN)); }
+float Win32Windows::ScreenWidthTwips() const { return context_.scale.XToTwips(ScreenPixels().cx); }
+
+float Win32Windows::ScreenHeightTwips() const { return context_.scale.YToTwips(ScreenPixels().cy); }
 
 int Win32Windows::ShowMessageBox(const std::string& text, const std::string& caption, int style) {
   return ShowModalMessageBox(text, caption, style);

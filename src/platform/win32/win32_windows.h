@@ -3,6 +3,7 @@
 // the screen's real resolution, contents, timers, modal boxes and menus.
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -14,8 +15,10 @@ namespace tarnwick::win32 {
 class Win32Windows final : public platform::WindowPort {
  public:
   // `owner` owns every window created here, which keeps them out of the task list. The icons
-  // must outlive this object.
-  Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon);
+  // must outlive this object. `on_shell_restarted` runs when a window hears that the shell
+  // (re)started.
+  Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon,
+               std::function<void()> on_shell_restarted);
   ~Win32Windows() override;
   Win32Windows(const Win32Windows&) = delete;
   Win32Windows& operator=(const Win32Windows&) = delete;
@@ -49,10 +52,14 @@ class Win32Windows final : public platform::WindowPort {
 
  private:
   NativeWindow* Find(platform::WindowHandle window) const;
+  // The screen size in pixels, read once and again after the display changed: the bar's timer
+  // asks for it many times a second, and the system answers each query with a registry check.
+  SIZE ScreenPixels() const;
   NativeControl* FindControl(platform::WindowHandle window, int control) const;
 
   WindowContext context_;
   std::map<HWND, std::shared_ptr<NativeWindow>> windows_;
+  mutable std::optional<SIZE> screen_;
 };
 
 }  // namespace tarnwick::win32
