@@ -5,6 +5,7 @@
 
 #include "app/splash_design.h"
 #include "common/titles.h"
+#include "config/config_reader.h"
 
 namespace tarnwick::app {
 namespace {
@@ -35,7 +36,7 @@ bool FormX::isFileExists(const std::string& path) { return platform_.app.FileLen
 
 bool FormX::RefusesToStart() {
   const char* message = nullptr;
-  if (!isFileExists(platform_.app.ProgramFolder() + "\\config.ini")) {
+  if (!isFileExists(config::ConfigPath(platform_.app.ProgramFolder()))) {
     message = kNoConfigMessage;
   } else if (platform_.app.IsPreviousInstance()) {
     message = kAlreadyRunningMessage;
