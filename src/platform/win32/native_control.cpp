@@ -7,23 +7,12 @@
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/scoped_paint.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/window_class.h"
 
 namespace tarnwick::win32 {
 namespace {
 
 constexpr wchar_t kControlClass[] = L"TarnwickControl";
-
-void RegisterControlClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW control_class{};
-  if (GetClassInfoExW(instance, kControlClass, &control_class)) return;
-  control_class.cbSize = sizeof control_class;
-  control_class.style = CS_DBLCLKS;
-  control_class.lpfnWndProc = procedure;
-  control_class.hInstance = instance;
-  control_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  control_class.lpszClassName = kControlClass;
-  RegisterClassExW(&control_class);
-}
 
 GdiFont CreateLabelFont(const platform::ControlSpec& spec) {
   if (spec.font_name.empty()) return GdiFont();
@@ -51,7 +40,7 @@ NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& 
     : parent_(parent), kind_(spec.kind), id_(spec.id), stretch_(spec.stretch), picture_(spec.picture),
       text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color), font_(CreateLabelFont(spec)) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent.Handle(), GWLP_HINSTANCE));
-  RegisterControlClass(instance, Procedure);
+  RegisterWindowClassOnce(instance, kControlClass, Procedure);
   const TwipsScale& scale = parent.Scale();
   CreateWindowExW(0, kControlClass, text_.c_str(), WS_CHILD | WS_VISIBLE, scale.XToPixels(static_cast<float>(spec.left)),
                   scale.YToPixels(static_cast<float>(spec.top)), scale.XToPixels(static_cast<float>(spec.width)),

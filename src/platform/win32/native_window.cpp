@@ -4,23 +4,12 @@
 
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/window_class.h"
 
 namespace tarnwick::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarnwickWindow";
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  if (GetClassInfoExW(instance, kWindowClass, &window_class)) return;
-  window_class.cbSize = sizeof window_class;
-  window_class.style = CS_DBLCLKS;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.lpszClassName = kWindowClass;
-  RegisterClassExW(&window_class);
-}
 
 DWORD FrameStyleBits(platform::FrameStyle frame) {
   if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -59,7 +48,7 @@ NativeWindow::NativeWindow(const WindowContext& context, platform::WindowEvents&
     : context_(context), events_(&events) {}
 
 bool NativeWindow::Build(const platform::WindowSpec& spec) {
-  RegisterWindowClass(context_.instance, Procedure);
+  RegisterWindowClassOnce(context_.instance, kWindowClass, Procedure);
   back_color_ = spec.back_color;
   back_brush_.Reset(CreateSolidBrush(back_color_));
   const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
