@@ -1,6 +1,7 @@
 #pragma once
 // CandyButton: an owner-drawn push button with colour schemes, eight drawing styles and
-// persisted properties. It draws on the surface its host provides and reports property
+// persisted properties. It draws on the surface its host provides, turns the host's input
+// notifications and three hooked window messages into its visual state, and reports property
 // changes and events to that host.
 #include <cstdint>
 #include <memory>
@@ -10,14 +11,18 @@
 #include "candy_button/candy_properties.h"
 #include "candy_button/colour_math.h"
 #include "candy_button/control_host.h"
+#include "candy_button/control_input.h"
+#include "candy_button/hook_engine.h"
 #include "candy_button/property_bag.h"
 #include "candy_button/rounded_region.h"
 
 namespace tarnwick::candy {
 
-class CandyButton {
+class CandyButton final : public ControlInput, public HookOwner {
  public:
-  explicit CandyButton(ControlHost& host) : host_(host) {}
+  explicit CandyButton(ControlHost& host);
+  // Tear-down: ends every hook this control installed.
+  ~CandyButton();
   CandyButton(const CandyButton&) = delete;
   CandyButton& operator=(const CandyButton&) = delete;
 
@@ -78,21 +83,52 @@ class CandyButton {
   bool IsReady() const { return is_ready_; }
   std::int32_t CornerRadius() const { return corner_radius_; }
   const platform::PixelRegion* InnerRegion() const { return inner_region_.get(); }
-  // Pointer-over state; input handling keeps it up to date.
   bool IsHovering() const { return is_hovering_; }
-  void SetHovering(bool value) { is_hovering_ = value; }
+  bool HasFocus() const { return has_focus_; }
+  bool HookAvailable() const { return hook_available_; }
+  bool UseUser32Tracking() const { return use_user32_tracking_; }
+  HookEngine& Hooks() { return hooks_; }
+
+  // Input notifications from the host.
+  void OnKeyDown(std::int16_t key_code, std::int16_t shift) override;
+  void OnKeyUp(std::int16_t key_code, std::int16_t shift) override;
+  void OnClick() override;
+  void OnDblClick() override;
+  void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+  void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+  void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+  void OnGotFocus() override;
+  void OnLostFocus() override;
+  void OnResize() override;
+  void OnShow() override;
+  // The hook's callback (ordinal 1): WM_PAINT, WM_MOUSEMOVE and WM_MOUSELEAVE.
+  void OnHookMessage(bool before, bool& handled, std::intptr_t& return_value,
+                     platform::WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                     std::intptr_t lparam, std::int32_t& user_value) override;
 
  private:
   void StoreFaceColour(Colour& member, Colour value, std::string_view notification);
   void PaintFace(ButtonState state);
+  void SetUpHook();
+  bool IsFunctionExported(std::string_view function, std::string_view module);
+  void RequestLeaveNotification(platform::WindowHandle window);
+  void OnPointerMoved(platform::WindowHandle window, std::uintptr_t key_state,
+                      std::intptr_t position);
+  void OnPointerLeft();
+  void Raise(CandyEventId id);
+  void RaiseMouse(CandyEventId id, std::int16_t button, std::int16_t shift, float x, float y);
 
   ControlHost& host_;
   CandyProperties props_;
   bool is_ready_ = false;
   bool is_hovering_ = false;
+  bool has_focus_ = false;
+  bool hook_available_ = false;
+  bool use_user32_tracking_ = false;
   std::int32_t corner_radius_ = 0;
   std::shared_ptr<const platform::PixelRegion> inner_region_;
   RoundedRegionCache region_cache_;
+  HookEngine hooks_;
 };
 
 }  // namespace tarnwick::candy

@@ -53,6 +53,7 @@ void CandyButton::ReadProperties(const PropertyBag& bag) {
   surface.SetMousePointer(props_.display_hand ? platform::kPointerCustomHand
                                               : platform::kPointerArrow);
   surface.SetTextColour(props_.fore_color);
+  if (host_.AmbientUserMode()) SetUpHook();
   is_ready_ = true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What a container provides to a hosted candy button: change notifications, ambient values,
-// the instance name, the drawing surface, colour translation, pictures and event delivery.
+// the instance name, the drawing surface, colour translation, pictures, event delivery and
+// the system's window-message hooks.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "platform/colour_port.h"
 #include "platform/control_surface_port.h"
 #include "platform/font_spec.h"
+#include "platform/message_hook_port.h"
 
 namespace tarnwick::candy {
 
@@ -37,6 +39,8 @@ class ControlHost {
   virtual const platform::ColourTranslator& Colours() const = 0;
   virtual PictureSource& Pictures() = 0;
   virtual void RaiseEvent(const CandyEvent& event) = 0;
+  // Window-procedure hooks, pointer-leave tracking and error reports for the control.
+  virtual platform::MessageHookPort& Hooks() = 0;
 };
 
 }  // namespace tarnwick::candy

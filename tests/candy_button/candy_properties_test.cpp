@@ -87,7 +87,8 @@ TEST(CandyProperties, CheckedPaintsAtOnceAndNotifiesAfterwards) {
   EXPECT_EQ(b.Image().At(3, 3), platform::kWhite);  // style 1 Checked face is white
 
   // Unchecking while the pointer is over the button paints the hover face.
-  b.button.SetHovering(true);
+  b.host.Send(platform::kMsgMouseMove, 0, testing::PointerAt(50, 10));
+  ASSERT_TRUE(b.button.IsHovering());
   b.button.SetChecked(false);
   EXPECT_EQ(b.Image().At(3, 10), platform::MakeColour(246, 245, 240));  // hover body, row 10
 }

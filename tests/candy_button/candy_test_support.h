@@ -21,6 +21,7 @@ namespace tarnwick::candy::testing {
 
 struct ReadyButton {
   explicit ReadyButton(int width = 100, int height = 30) : host(width, height), button(host) {
+    host.AttachInput(&button);
     button.ReadProperties(PropertyBag());
     host.Log().Clear();
   }
@@ -30,6 +31,11 @@ struct ReadyButton {
   sim::RasterCandyHost host;
   CandyButton button;
 };
+
+// The lParam of a mouse message at (x, y) in the window's pixels.
+inline std::intptr_t PointerAt(int x, int y) {
+  return std::intptr_t((std::uint32_t(std::uint16_t(y)) << 16) | std::uint16_t(x));
+}
 
 // Log lines of one repaint of the face (the face painters draw without logging).
 inline const std::vector<std::string> kRepaint{"ClearBackgroundPicture()", "Refresh()"};

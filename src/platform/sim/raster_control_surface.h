@@ -33,6 +33,7 @@ class RasterControlSurface : public platform::ControlSurface {
   std::optional<platform::Colour> ParentBackColour() const override { return parent_back_; }
   void SetWindowRegion(std::shared_ptr<const platform::PixelRegion> outline) override;
 
+  void SetWindow(platform::WindowHandle window) { window_ = window; }
   void SetParentBackColour(std::optional<platform::Colour> colour) { parent_back_ = colour; }
   // Replaces the image with a fresh one of the new size (as a resized window's surface).
   void Resize(int width, int height);

@@ -1,12 +1,17 @@
 #pragma once
 // The window a candy button lives in: a child window with a persistent drawing surface (a
 // memory bitmap that keeps the image between system repaints), its font, text colour,
-// pointer and outline region.
+// pointer and outline region. It delivers the window's input to the attached control: mouse
+// buttons (captured while pressed, so the release reaches the button wherever it happens),
+// double clicks, keyboard focus on a press and by Tab in its parent's dialog-style
+// navigation, the Enter key, focus changes, size changes and showing.
 #include <windows.h>
 
 #include <memory>
 #include <optional>
 
+#include "candy_button/control_input.h"
+#include "candy_button/window_input.h"
 #include "platform/control_surface_port.h"
 #include "platform/win32/gdi_drawing.h"
 #include "platform/win32/gdi_objects.h"
@@ -15,9 +20,11 @@ namespace tarnwick::win32 {
 
 class CandyWindow : public platform::ControlSurface {
  public:
-  // A visible child of `parent` at (x, y), width x height pixels; null when creation fails.
+  // A child of `parent` (a tab stop) at (x, y), width x height pixels; null when creation
+  // fails. A hidden one hears its first showing.
   static std::unique_ptr<CandyWindow> Create(HWND parent, int x, int y, int width, int height,
-                                             std::optional<platform::Colour> parent_back);
+                                             std::optional<platform::Colour> parent_back,
+                                             bool visible = true);
   ~CandyWindow() override;
   CandyWindow(const CandyWindow&) = delete;
   CandyWindow& operator=(const CandyWindow&) = delete;
@@ -38,15 +45,22 @@ class CandyWindow : public platform::ControlSurface {
   void SetWindowRegion(std::shared_ptr<const platform::PixelRegion> outline) override;
 
   HWND Handle() const { return window_; }
+  // Where the window's input goes; null delivers none.
+  void SetInput(candy::ControlInput* input) { input_ = input; }
 
  private:
   CandyWindow(HWND window, int width, int height, std::optional<platform::Colour> parent_back);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // The window's own handling of a message; false passes it to the default procedure.
+  bool Handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void DeliverInput(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
+  void ResizeCanvas(int width, int height);
 
   HWND window_;
   int width_, height_;
   std::optional<platform::Colour> parent_back_;
+  std::shared_ptr<const platform::PixelRegion> outline_;
   MemoryDc canvas_dc_;
   GdiBitmap canvas_;
   std::optional<GdiSelection> canvas_selection_;
@@ -56,6 +70,8 @@ class CandyWindow : public platform::ControlSurface {
   GdiDrawing drawing_;
   platform::Colour text_colour_ = 0;
   int pointer_ = 0;
+  candy::ControlInput* input_ = nullptr;
+  candy::WindowInput window_input_;
 };
 
 }  // namespace tarnwick::win32

@@ -9,6 +9,7 @@
 #include "candy_button/control_host.h"
 #include "platform/win32/candy_window.h"
 #include "platform/win32/gdi_colours.h"
+#include "platform/win32/win32_message_hooks.h"
 
 namespace tarnwick::win32 {
 
@@ -34,6 +35,8 @@ class CandyWindowHost : public candy::ControlHost {
   void RaiseEvent(const candy::CandyEvent& event) override {
     if (on_event) on_event(event);
   }
+  platform::MessageHookPort& Hooks() override { return hooks_; }
+  CandyWindow& Window() { return *window_; }
 
   std::function<void(std::string_view)> on_property_changed;
   std::function<void(const candy::CandyEvent&)> on_event;
@@ -43,6 +46,7 @@ class CandyWindowHost : public candy::ControlHost {
   std::string instance_name_;
   SystemColourTranslator colours_;
   FileGdiPictures pictures_;
+  Win32MessageHooks hooks_;
 };
 
 }  // namespace tarnwick::win32
