@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "candy_button/candy_button.h"
+#include "candy_gallery/gem_pixels.h"
 
 namespace tarnwick::candy_sheet {
 
@@ -77,24 +78,7 @@ inline void ApplyCell(candy::CandyButton& button, const Cell& cell, const candy:
   button.Redraw(cell.state);
 }
 
-// A 16 x 16 round gem as 0xAARRGGBB pixels, row by row: the caption's companion icon.
-inline std::vector<unsigned> MakeGemIcon() {
-  std::vector<unsigned> pixels;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      const int dx = 2 * x - 15, dy = 2 * y - 15, d2 = dx * dx + dy * dy;
-      if (d2 > 15 * 15) {
-        pixels.push_back(0);
-        continue;
-      }
-      const int shine = (2 * x - 9) * (2 * x - 9) + (2 * y - 9) * (2 * y - 9) < 20 ? 1 : 0;
-      const unsigned red = shine ? 255u : unsigned(230 - d2 / 6);
-      const unsigned green = shine ? 255u : unsigned(120 - d2 / 8);
-      const unsigned blue = shine ? 255u : 40u;
-      pixels.push_back(0xFF000000u | red << 16 | green << 8 | blue);
-    }
-  }
-  return pixels;
-}
+// The caption's companion icon.
+inline std::vector<unsigned> MakeGemIcon() { return gallery::GemPixels(); }
 
 }  // namespace tarnwick::candy_sheet

@@ -1,0 +1,118 @@
+#include "platform/win32/gallery/gallery_window.h"
+
+#include "platform/win32/gallery/object_counts.h"
+#include "platform/win32/win32_text.h"
+#include "platform/win32/window_class.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TarnwickCandyGallery";
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR kCountTimer = 1;
+constexpr UINT kCountPeriodMs = 2000;
+constexpr char kWelcome[] = "Move the pointer over a button, press it, or Tab to one and press Enter";
+
+}  // namespace
+
+std::unique_ptr<GalleryWindow> GalleryWindow::Create(const gallery::GalleryDescription& description,
+                                                     GalleryLog& log) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterWindowClassOnce(instance, kClassName, &GalleryWindow::Procedure);
+  const gallery::GalleryLayout layout = gallery::LayOut(description.buttons.size());
+  RECT frame{0, 0, layout.width, layout.height};
+  AdjustWindowRect(&frame, kFrameStyle, FALSE);
+  HWND window = CreateWindowExW(0, kClassName, L"Candy Gallery", kFrameStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                nullptr, nullptr, instance, nullptr);
+  if (!window) return nullptr;
+  std::unique_ptr<GalleryWindow> gallery(new GalleryWindow(window, log));
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(gallery.get()));
+  for (std::size_t i = 0; i < description.buttons.size(); ++i)
+    if (!gallery->AddButton(description.buttons[i], i)) return nullptr;
+  gallery->history_ = gallery->AddLabel(layout.history, SS_LEFT);
+  gallery->status_ = gallery->AddLabel(layout.status, SS_LEFTNOWORDWRAP | SS_SUNKEN);
+  gallery->SetText(gallery->status_, description.message.empty() ? kWelcome : description.message);
+  if (log.Enabled()) SetTimer(window, kCountTimer, kCountPeriodMs, nullptr);
+  return gallery;
+}
+
+GalleryWindow::~GalleryWindow() {
+  buttons_.clear();
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+bool GalleryWindow::AddButton(const gallery::ButtonDescription& description, std::size_t index) {
+  const gallery::Rect cell = gallery::ButtonCell(index);
+  auto surface = CandyWindow::Create(window_, cell.x, cell.y, cell.width, cell.height,
+                                     GetSysColor(COLOR_BTNFACE), false);
+  if (!surface) return false;
+  Button button{description.name,
+                std::make_unique<CandyWindowHost>(std::move(surface), description.name), nullptr};
+  button.control = std::make_unique<candy::CandyButton>(*button.host);
+  button.host->on_event = [this, name = description.name](const candy::CandyEvent& event) {
+    OnEvent(name, event);
+  };
+  button.host->Window().SetInput(button.control.get());
+  button.control->ReadProperties(description.properties);
+  ShowWindow(button.host->Window().Handle(), SW_SHOWNA);  // the button hears its showing
+  buttons_.push_back(std::move(button));
+  return true;
+}
+
+HWND GalleryWindow::AddLabel(const gallery::Rect& place, DWORD style) {
+  HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | style, place.x, place.y,
+                               place.width, place.height, window_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return label;
+}
+
+void GalleryWindow::SetText(HWND label, const std::string& text) {
+  SetWindowTextW(label, Utf8ToWide(text).c_str());
+}
+
+void GalleryWindow::OnEvent(const std::string& name, const candy::CandyEvent& event) {
+  const std::string line = gallery::DescribeEvent(event, name);
+  history_lines_.Add(line);
+  SetText(history_, history_lines_.Text());
+  SetText(status_, line);
+  log_.Write(line);
+}
+
+void GalleryWindow::Show() {
+  ShowWindow(window_, SW_SHOWNORMAL);
+  UpdateWindow(window_);
+  for (const Button& button : buttons_) {
+    RECT place{};
+    GetWindowRect(button.host->Window().Handle(), &place);
+    log_.Write("button\t" + button.name + "\t" + std::to_string(place.left) + "\t" +
+               std::to_string(place.top) + "\t" + std::to_string(place.right - place.left) + "\t" +
+               std::to_string(place.bottom - place.top));
+  }
+  log_.Write(DescribeObjectCounts(CountObjects()));
+  log_.Write("ready");
+}
+
+LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* gallery = reinterpret_cast<GalleryWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(window, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return TRUE;
+    }
+    case WM_TIMER:
+      if (gallery) gallery->log_.Write(DescribeObjectCounts(CountObjects()));
+      return 0;
+    case WM_DESTROY:
+      if (gallery) gallery->buttons_.clear();  // the controls go before their windows do
+      PostQuitMessage(0);
+      return 0;
+    default: return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,54 @@
+#pragma once
+// The gallery's window: a grid of real candy buttons described by CandyGallery.txt, an event
+// list with the latest events and a status line with the newest one. Tab moves the keyboard
+// focus between the buttons (the message loop hands keys to IsDialogMessage first).
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "candy_button/candy_button.h"
+#include "candy_gallery/gallery_description.h"
+#include "candy_gallery/gallery_events.h"
+#include "candy_gallery/gallery_layout.h"
+#include "platform/win32/candy_window_host.h"
+#include "platform/win32/gallery/gallery_log.h"
+
+namespace tarnwick::win32 {
+
+class GalleryWindow {
+ public:
+  // The window with one button per description, hidden; null when it cannot be made.
+  static std::unique_ptr<GalleryWindow> Create(const gallery::GalleryDescription& description,
+                                               GalleryLog& log);
+  ~GalleryWindow();
+  GalleryWindow(const GalleryWindow&) = delete;
+  GalleryWindow& operator=(const GalleryWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+  // Shows the window and logs where each button is on the screen.
+  void Show();
+
+ private:
+  struct Button {
+    std::string name;
+    std::unique_ptr<CandyWindowHost> host;
+    std::unique_ptr<candy::CandyButton> control;
+  };
+
+  GalleryWindow(HWND window, GalleryLog& log) : window_(window), log_(log) {}
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  bool AddButton(const gallery::ButtonDescription& description, std::size_t index);
+  HWND AddLabel(const gallery::Rect& place, DWORD style);
+  void OnEvent(const std::string& name, const candy::CandyEvent& event);
+  void SetText(HWND label, const std::string& text);
+
+  HWND window_;
+  GalleryLog& log_;
+  std::vector<Button> buttons_;
+  HWND history_ = nullptr, status_ = nullptr;
+  gallery::EventHistory history_lines_{gallery::kHistoryLines};
+};
+
+}  // namespace tarnwick::win32
