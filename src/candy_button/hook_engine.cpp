@@ -78,17 +78,11 @@ void HookEngine::sc_UnSubclass(platform::WindowHandle window) {
     HookReportError("sc_UnSubclass", kNotSubclassed);
     return;
   }
-  if (HookRecord* record = zMap_hWnd(window)) {
-    record->release_request = -1;
-    record->before[0] = 0;
-    record->after[0] = 0;
-  }
-  // The key may be gone already (never there, or let go while a report's box was open).
-  if (!registry_) return;
-  const auto item = FindKey(KeyOf(window));
-  if (item == registry_->end()) return;
-  HookRecord* record = item->second;
-  registry_->erase(item);
+  // A key that is gone already has been reported by the lookup; there is nothing to remove.
+  HookRecord* record = zMap_hWnd(window);
+  if (record == nullptr) return;
+  record->RequestRelease();
+  registry_->erase(FindKey(KeyOf(window)));
   record->LeaveRegistry();
 }
 
@@ -107,16 +101,18 @@ void HookEngine::HookAddMessage(platform::WindowHandle window, std::int32_t mess
   HookRecord* record = zMap_hWnd(window);
   if (record == nullptr) return;
   HookRecord::Use use(*record);
+  const std::weak_ptr<const bool> alive = alive_;
   if (when & HOOK_BEFORE) zAddMsg(message, record->before);
-  if (when & HOOK_AFTER) zAddMsg(message, record->after);
+  if ((when & HOOK_AFTER) && !alive.expired()) zAddMsg(message, record->after);
 }
 
 void HookEngine::HookRemoveMessage(platform::WindowHandle window, std::int32_t message, int when) {
   HookRecord* record = zMap_hWnd(window);
   if (record == nullptr) return;
   HookRecord::Use use(*record);
+  const std::weak_ptr<const bool> alive = alive_;
   if (when & HOOK_BEFORE) zDelMsg(message, record->before);
-  if (when & HOOK_AFTER) zDelMsg(message, record->after);
+  if ((when & HOOK_AFTER) && !alive.expired()) zDelMsg(message, record->after);
 }
 
 std::intptr_t HookEngine::HookCallOriginal(platform::WindowHandle window, std::uint32_t message,
@@ -160,6 +156,8 @@ void HookEngine::zDelMsg(std::int32_t message, MessageTable& table) {
     HookReportError("zDelMsg", "Message &H" + HexUpper(message) + " not found in table");
 }
 
+// The warning box is modal and goes on dispatching messages, which may even destroy this
+// engine: nothing of it is touched once the box is shown.
 void HookEngine::HookReportError(std::string_view routine, std::string_view text) {
   const std::string where = type_name_ + "." + std::string(routine);
   port_.WriteErrorEntry(where + ": " + std::string(text));

@@ -8,6 +8,7 @@
 // with an event-log entry and a warning box (HookReportError); the operation then returns its
 // failure value and nothing is raised to the caller.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,8 @@ class HookEngine {
   HookOwner& self_;
   std::string type_name_;
   std::optional<Registry> registry_;
+  // Expires with the engine: an operation that showed a report checks it before going on.
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace tarnwick::candy

@@ -16,6 +16,13 @@ platform::BindResult HookRecord::BindWindow() {
   return result;
 }
 
+void HookRecord::RequestRelease() {
+  release_request = -1;
+  before[0] = 0;
+  after[0] = 0;
+  if (nesting == 0 && !port_.IsWindow(window)) ReleaseBinding();
+}
+
 void HookRecord::LeaveRegistry() {
   registered_ = false;
   DeleteIfUnused();

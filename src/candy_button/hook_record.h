@@ -28,6 +28,10 @@ class HookRecord final : public platform::BoundWindowTarget {
 
   // Bind the window; false leaves the record unbound (see BindResult).
   platform::BindResult BindWindow();
+  // Asks for the release and empties both tables. The release happens at the window's next
+  // message that finds no call into the previous procedure in progress, or at once when the
+  // window is gone already (no message will come).
+  void RequestRelease();
   // The registry lets go of the record (which may delete it).
   void LeaveRegistry();
 

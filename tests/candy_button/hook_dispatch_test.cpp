@@ -172,5 +172,30 @@ TEST_F(HookDispatchTest, AWarningBoxThatDispatchesCannotPullTheRecordAway) {
   EXPECT_FALSE(sim.IsBound(window));
 }
 
+TEST_F(HookDispatchTest, AWindowHookedDuringItsOwnDestructionIsReleasedWhenUnhooked) {
+  // Hooked again while its last message runs: no message will ever release it.
+  const platform::WindowHandle dying = NewWindow();
+  during_own = [&](const platform::WindowMessage& m) {
+    if (m.window == dying && m.message == platform::kMsgNcDestroy) engine->sc_Subclass(dying);
+  };
+  sim.DestroyWindow(dying);
+  EXPECT_EQ(engine->HookCount(), 2u);
+  EXPECT_TRUE(sim.IsBound(dying));
+  engine->sc_UnSubclass(dying);  // the window is gone: released at once, nothing left behind
+  EXPECT_EQ(engine->HookCount(), 1u);
+  EXPECT_FALSE(sim.IsBound(dying));
+  EXPECT_TRUE(sim.warnings.empty());
+}
+
+TEST_F(HookDispatchTest, TheEngineDestroyedWhileItsOwnWarningBoxIsOpen) {
+  for (std::int32_t m = 1; m <= 32; ++m) engine->HookAddMessage(window, m, HOOK_BEFORE | HOOK_AFTER);
+  sim.while_warning_open = [this] { engine.reset(); };
+  engine->HookAddMessage(window, 40, HOOK_BEFORE | HOOK_AFTER);  // two overflows: one box
+  EXPECT_EQ(sim.warnings.size(), 1u);
+  EXPECT_EQ(sim.Send(window, 1), 101);  // the pending release happens; nothing else runs
+  EXPECT_EQ(sim.CurrentProcedure(window), own);
+  EXPECT_TRUE(owner.calls.empty());
+}
+
 }  // namespace
 }  // namespace tarnwick::candy

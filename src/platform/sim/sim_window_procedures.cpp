@@ -41,8 +41,7 @@ void SimWindowProcedures::DestroyWindow(platform::WindowHandle window) {
   if (!IsWindow(window)) return;
   Send(window, kMsgDestroy);
   Send(window, platform::kMsgNcDestroy);
-  windows_.erase(window);
-  bindings_.erase(window);
+  windows_.erase(window);  // a binding stays until it is undone, as in the hook's own map
 }
 
 std::intptr_t SimWindowProcedures::Send(platform::WindowHandle window, std::uint32_t message,

@@ -29,6 +29,8 @@ TEST(SimWindowProcedures, DestroyingSendsTheLastTwoMessagesThroughTheChain) {
   EXPECT_EQ(target.seen, (std::vector<std::uint32_t>{0x400, 0x0002, platform::kMsgNcDestroy}));
   EXPECT_TRUE(own.empty());  // the target did not pass them on
   EXPECT_FALSE(sim.IsWindow(window));
+  EXPECT_TRUE(sim.IsBound(window));  // until the target undoes it
+  sim.Unbind(window, bound.previous);
   EXPECT_FALSE(sim.IsBound(window));
   EXPECT_EQ(sim.Send(window, 0x400), 0);
   EXPECT_EQ(sim.CallProcedure(bound.previous, {window, 0x401, 0, 0}), 7);  // stays callable
