@@ -9,7 +9,7 @@
 
 namespace tarnwick::win32 {
 
-class Win32MessageHooks final : public platform::MessageHookPort {
+class Win32MessageHooks : public platform::MessageHookPort {
  public:
   bool IsWindow(platform::WindowHandle window) const override;
   bool IsWindowOfThisProcess(platform::WindowHandle window) const override;
