@@ -12,6 +12,7 @@ e2e_init "$@"
 [ -f "$E2E_BUILD/CandyGallery.exe" ] || e2e_skip "$E2E_BUILD/CandyGallery.exe is missing"
 probe="$E2E_REPO/build/native/candy_gallery_probe"
 [ -x "$probe" ] || e2e_skip "$probe is missing (build the native preset first)"
+[ -f "$E2E_BUILD/cursor_probe.exe" ] || e2e_skip "$E2E_BUILD/cursor_probe.exe is missing"
 folder="$E2E_WORK/gallery"
 mkdir -p "$folder"
 cp "$E2E_BUILD/CandyGallery.exe" "$folder/"
@@ -106,6 +107,21 @@ expect_events "Tab then Enter raises MouseDown, MouseUp, Click on the next butto
   "MouseDown: Style 3 (button 1, shift 0, x 0, y 0)" "MouseUp: Style 3 (button 1, shift 0, x 0, y 0)" \
   "Click: Style 3"
 e2e_screenshot gallery_keyboard
+
+# The pointer shown over the hand-pointer button is the system's hand, elsewhere the arrow.
+shown_cursor() { wine "$E2E_BUILD/cursor_probe.exe" 2>/dev/null | tr -d '\r' | sed -n 's/^cursor=//p'; }
+hand=$(sed -n 's/^cursors hand=\([^ ]*\) .*/\1/p' "$log")
+arrow=$(sed -n 's/^cursors .* arrow=\(.*\)$/\1/p' "$log")
+move_to "Hand pointer"
+xdotool mousemove_relative 1 1
+sleep 0.3
+over_hand=$(shown_cursor)
+move_to "Style 0"
+xdotool mousemove_relative 1 1
+sleep 0.3
+over_plain=$(shown_cursor)
+e2e_check "the hand is shown over Hand pointer ($over_hand, the hand is $hand)" test -n "$hand" -a "$over_hand" = "$hand"
+e2e_check "the arrow is shown over Style 0 ($over_plain, the arrow is $arrow)" test -n "$arrow" -a "$over_plain" = "$arrow"
 
 move_to "Disabled"
 e2e_check "the disabled button still raises MouseEnter" e2e_wait_until 5 has_line "MouseEnter: Disabled"

@@ -1,5 +1,8 @@
 #include "platform/win32/gallery/gallery_window.h"
 
+#include <cstdint>
+#include <cstdio>
+
 #include "platform/win32/gallery/object_counts.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/window_class.h"
@@ -11,6 +14,16 @@ constexpr wchar_t kClassName[] = L"TarnwickCandyGallery";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kCountTimer = 1;
 constexpr UINT kCountPeriodMs = 2000;
+// "cursors hand=0x10092 arrow=0x10044": the system's shared pointers, for a check from
+// outside that can read only the handle of the pointer shown.
+std::string DescribeCursors() {
+  char text[64];
+  std::snprintf(text, sizeof text, "cursors hand=0x%x arrow=0x%x",
+                unsigned(reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)))),
+                unsigned(reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)))));
+  return text;
+}
+
 constexpr char kWelcome[] = "Move the pointer over a button, press it, or Tab to one and press Enter";
 
 }  // namespace
@@ -91,6 +104,7 @@ void GalleryWindow::Show() {
                std::to_string(place.top) + "\t" + std::to_string(place.right - place.left) + "\t" +
                std::to_string(place.bottom - place.top));
   }
+  log_.Write(DescribeCursors());
   log_.Write(DescribeObjectCounts(CountObjects()));
   log_.Write("ready");
 }
