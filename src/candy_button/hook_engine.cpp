@@ -98,21 +98,21 @@ void HookEngine::HookTerminateAll() {
 }
 
 void HookEngine::HookAddMessage(platform::WindowHandle window, std::int32_t message, int when) {
-  HookRecord* record = zMap_hWnd(window);
-  if (record == nullptr) return;
-  HookRecord::Use use(*record);
-  const std::weak_ptr<const bool> alive = alive_;
-  if (when & HOOK_BEFORE) zAddMsg(message, record->before);
-  if ((when & HOOK_AFTER) && !alive.expired()) zAddMsg(message, record->after);
+  ChangeTables(window, message, when, &HookEngine::zAddMsg);
 }
 
 void HookEngine::HookRemoveMessage(platform::WindowHandle window, std::int32_t message, int when) {
+  ChangeTables(window, message, when, &HookEngine::zDelMsg);
+}
+
+void HookEngine::ChangeTables(platform::WindowHandle window, std::int32_t message, int when,
+                              void (HookEngine::*change)(std::int32_t, MessageTable&)) {
   HookRecord* record = zMap_hWnd(window);
   if (record == nullptr) return;
   HookRecord::Use use(*record);
   const std::weak_ptr<const bool> alive = alive_;
-  if (when & HOOK_BEFORE) zDelMsg(message, record->before);
-  if ((when & HOOK_AFTER) && !alive.expired()) zDelMsg(message, record->after);
+  if (when & HOOK_BEFORE) (this->*change)(message, record->before);
+  if ((when & HOOK_AFTER) && !alive.expired()) (this->*change)(message, record->after);
 }
 
 std::intptr_t HookEngine::HookCallOriginal(platform::WindowHandle window, std::uint32_t message,

@@ -54,6 +54,9 @@ class HookEngine {
   using Registry = std::vector<std::pair<std::string, HookRecord*>>;
   static std::string KeyOf(platform::WindowHandle window);
   Registry::iterator FindKey(const std::string& key);
+  // zAddMsg or zDelMsg on the chosen tables of the window's record.
+  void ChangeTables(platform::WindowHandle window, std::int32_t message, int when,
+                    void (HookEngine::*change)(std::int32_t, MessageTable&));
   // Binds a new record; on failure reports, frees it and returns nullptr.
   HookRecord* BindNewRecord(platform::WindowHandle window, HookOwner& owner,
                             std::int32_t user_value);

@@ -61,9 +61,16 @@ struct EventSourceTraits {
   static void Free(Value source) { DeregisterEventSource(source); }
 };
 
+struct ModuleTraits {
+  using Value = HMODULE;
+  static Value Empty() { return nullptr; }
+  static void Free(Value module) { FreeLibrary(module); }
+};
+
 using ScopedWindow = Scoped<WindowTraits>;
 using ScopedKernelHandle = Scoped<KernelHandleTraits>;
 using ScopedMenu = Scoped<MenuTraits>;
 using ScopedEventSource = Scoped<EventSourceTraits>;
+using ScopedModule = Scoped<ModuleTraits>;  // a module loaded with LoadLibrary
 
 }  // namespace tarnwick::win32

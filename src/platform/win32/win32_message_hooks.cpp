@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/win32/native_handle.h"
+#include "platform/win32/scoped_handles.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
@@ -22,22 +23,6 @@ LRESULT CALLBACK HookProcedure(HWND window, UINT message, WPARAM wparam, LPARAM 
   if (found == Bindings().end()) return DefWindowProcW(window, message, wparam, lparam);
   return found->second->OnBoundMessage({FromHwnd(window), message, wparam, lparam});
 }
-
-// A module loaded only for a lookup, unloaded again at the end of it.
-class LookupModule {
- public:
-  explicit LookupModule(const std::wstring& name)
-      : module_(LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {}
-  ~LookupModule() {
-    if (module_) FreeLibrary(module_);
-  }
-  LookupModule(const LookupModule&) = delete;
-  LookupModule& operator=(const LookupModule&) = delete;
-  HMODULE Get() const { return module_; }
-
- private:
-  HMODULE module_;
-};
 
 }  // namespace
 
@@ -81,8 +66,9 @@ bool Win32MessageHooks::IsFunctionExported(std::string_view function, std::strin
   const std::string function_name(function);
   if (HMODULE loaded = GetModuleHandleW(module_name.c_str()))
     return GetProcAddress(loaded, function_name.c_str()) != nullptr;
-  const LookupModule lookup(module_name);
-  return lookup.Get() && GetProcAddress(lookup.Get(), function_name.c_str()) != nullptr;
+  // Not loaded: loaded for the lookup only, and unloaded again.
+  const ScopedModule lookup(LoadLibraryExW(module_name.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  return lookup.Valid() && GetProcAddress(lookup.Get(), function_name.c_str()) != nullptr;
 }
 
 void Win32MessageHooks::RequestLeaveNotification(platform::WindowHandle window,
