@@ -45,7 +45,9 @@ std::unique_ptr<GalleryWindow> GalleryWindow::Create(const gallery::GalleryDescr
     if (!gallery->AddButton(description.buttons[i], i)) return nullptr;
   gallery->history_ = gallery->AddLabel(layout.history, SS_LEFT);
   gallery->status_ = gallery->AddLabel(layout.status, SS_LEFTNOWORDWRAP | SS_SUNKEN);
-  gallery->SetText(gallery->status_, description.message.empty() ? kWelcome : description.message);
+  const std::string status = description.message.empty() ? kWelcome : description.message;
+  gallery->SetText(gallery->status_, status);
+  log.Write("status " + status);
   if (log.Enabled()) SetTimer(window, kCountTimer, kCountPeriodMs, nullptr);
   return gallery;
 }
