@@ -28,9 +28,9 @@ SimWindowProcedures::~SimWindowProcedures() {
 
 platform::WindowHandle SimWindowProcedures::CreateWindow(SimProcedure procedure,
                                                         bool other_process) {
-  const platform::ProcedureId id = next_procedure_++;
-  procedures_[id] = procedure ? std::move(procedure)
-                              : [](const platform::WindowMessage&) { return std::intptr_t{0}; };
+  const platform::ProcedureId id = kFirstProcedure + procedures_.size();
+  procedures_.push_back(procedure ? std::move(procedure)
+                                  : [](const platform::WindowMessage&) { return std::intptr_t{0}; });
   const platform::WindowHandle handle = next_window_;
   next_window_ += 4;
   windows_[handle] = Window{id, other_process};
@@ -87,8 +87,8 @@ std::intptr_t SimWindowProcedures::CallProcedure(platform::ProcedureId procedure
     const auto bound = bindings_.find(message.window);
     return bound == bindings_.end() ? 0 : bound->second->OnBoundMessage(message);
   }
-  const auto found = procedures_.find(procedure);
-  return found == procedures_.end() ? 0 : found->second(message);
+  const platform::ProcedureId index = procedure - kFirstProcedure;
+  return procedure >= kFirstProcedure && index < procedures_.size() ? procedures_[index](message) : 0;
 }
 
 bool SimWindowProcedures::IsFunctionExported(std::string_view function, std::string_view module) {

@@ -5,6 +5,7 @@
 // port, tracking functions that a test can take away, and the reports and leave requests
 // recorded.
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <set>
@@ -65,17 +66,17 @@ class SimWindowProcedures final : public platform::MessageHookPort {
   std::vector<std::pair<platform::WindowHandle, bool>> leave_requests;  // window, user32
 
  private:
-  static constexpr platform::ProcedureId kHookProcedure = 1;
+  static constexpr platform::ProcedureId kHookProcedure = 1, kFirstProcedure = 0x1000;
   struct Window {
     platform::ProcedureId procedure = 0;
     bool other_process = false;
   };
 
   std::map<platform::WindowHandle, Window> windows_;
-  std::unordered_map<platform::ProcedureId, SimProcedure> procedures_;
+  // By id - kFirstProcedure; a deque keeps a running procedure in place while others are added.
+  std::deque<SimProcedure> procedures_;
   std::unordered_map<platform::WindowHandle, platform::BoundWindowTarget*> bindings_;
   platform::WindowHandle next_window_ = 0x20010;
-  platform::ProcedureId next_procedure_ = 0x1000;
 };
 
 }  // namespace tarnwick::sim
