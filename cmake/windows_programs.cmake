@@ -38,6 +38,7 @@ endfunction()
 
 tarnwick_program(TarnwickLauncher 0)
 tarnwick_program(TarnwickLauncherLE 1)
+include(cmake/release_package.cmake)
 
 # Small console programs that the end-to-end checks run under Wine; they carry the programs'
 # resources, so that the backend finds its icon and design pictures in them too.
