@@ -24,9 +24,14 @@ panel_geometry() {
   done
   return 1
 }
-# Fully open: at its final size (1023 x 314 pixels, give or take a pixel of rounding).
+# Fully open: at its final size (1023 x 314 pixels, give or take a pixel of rounding) and at
+# rest, in the same place as at the previous poll: the last ticks of the opening may still move
+# it a few pixels after it reached its size, and a click aimed before that would miss.
 panel_open() {
-  panel_geometry "$1" | awk -F'[x+]' '$1 >= 1020 && $2 >= 312 { found = 1 } END { exit !found }'
+  local geometry previous=${PANEL_LAST_GEOMETRY:-}
+  geometry=$(panel_geometry "$1") || return 1
+  PANEL_LAST_GEOMETRY=$geometry
+  [ "$geometry" = "$previous" ] && echo "$geometry" | awk -F'[x+]' '$1 >= 1020 && $2 >= 312 { found = 1 } END { exit !found }'
 }
 # Closed: hidden (full edition) or destroyed (LE edition).
 panel_closed() { ! panel_geometry "$1" >/dev/null; }
@@ -51,8 +56,10 @@ soak() {
   soak_record before "$program" || return 1
   for cycle in $(seq "$CYCLES"); do
     open_panel
+    PANEL_LAST_GEOMETRY=
     e2e_wait_until 20 panel_open "$program" || { e2e_log "cycle $cycle: the panel did not open"; e2e_screenshot "soak-$name-failed"; return 1; }
     [ "$cycle" -eq 1 ] && e2e_screenshot "soak-$name-open"
+    sleep 0.5  # a loaded machine may deliver the last opening tick late
     close_panel "$program"
     e2e_wait_until 20 panel_closed "$program" || { e2e_log "cycle $cycle: the panel did not close"; e2e_screenshot "soak-$name-failed"; return 1; }
     if [ "$cycle" -eq 1 ]; then
