@@ -3,8 +3,10 @@
 # the bar's top button and closed with its title-bar close button, again and again (real X
 # input), in the full edition (the panel grows to its place and shrinks away) and in the LE
 # edition (it is built at each opening and destroyed at each close). The program's USER and GDI
-# object counts and private memory are read before the first opening, after the first cycle
-# (the reference: first-use allocations are done by then), every tenth of the run and at the end.
+# object counts and private memory are read before the first opening, after the first cycle,
+# after every tenth of the run and at the end; the reading after the first tenth is the
+# reference (what the first openings allocate once, such as the shell's icons for the folder
+# view, is there by then), and the end must not lie above it.
 # The tables and screenshots go to e2e-artifacts/soak/<arch>/.
 # A benchmark, not a test: not run by ctest. Exit codes as in bench/soak_lib.sh.
 # Usage: bench/soak_side_panel.sh <windows build folder> [cycles, default 200] [full|le|both, default both]
@@ -69,7 +71,7 @@ soak() {
     fi
   done
   e2e_screenshot "soak-$name-end"
-  soak_verdict cycle-1
+  soak_verdict "cycle-$every"
   local verdict=$?
   wineserver -k; wineserver -w
   return "$verdict"
