@@ -46,8 +46,8 @@ close_panel() {
   soak_click "$((left + width - 12))" "$((top + 12))"
 }
 
-# soak <program.exe> <name>
-soak() {
+# cycles <program.exe> <name>: the soak of one edition, with the program left running.
+cycles() {
   local program=$1 name=$2 folder cycle every=$((CYCLES / 10))
   [ "$every" -gt 0 ] || every=1
   folder=$(e2e_new_folder "soak-$name" none)
@@ -72,9 +72,14 @@ soak() {
   done
   e2e_screenshot "soak-$name-end"
   soak_verdict "cycle-$every"
-  local verdict=$?
+}
+
+# soak <program.exe> <name>: one edition's soak; the program ends with it, whatever the outcome.
+soak() {
+  local outcome=0
+  cycles "$@" || outcome=$?
   wineserver -k; wineserver -w
-  return "$verdict"
+  return "$outcome"
 }
 
 status=0
