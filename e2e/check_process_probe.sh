@@ -17,18 +17,27 @@ figures_of() {
 }
 holder_running() { [ -n "$(figures_of resource_holder.exe)" ]; }
 
-# holder_figures <windows> <brushes> <megabytes>: the figures of a holder started with those.
+# holder_figures <windows> <brushes> <megabytes>: the figures of a holder started with those
+# (nothing when it did not start; a loaded machine may take its time to start Wine).
 holder_figures() {
   (cd "$E2E_WORK" && exec wine "$E2E_BUILD/resource_holder.exe" "$@" >/dev/null 2>&1 &)
-  e2e_wait_until 30 holder_running || { e2e_log "resource_holder.exe $* did not start"; return 1; }
-  sleep 1
-  figures_of resource_holder.exe
+  if e2e_wait_until 90 holder_running; then
+    sleep 1
+    figures_of resource_holder.exe
+  else
+    e2e_log "resource_holder.exe $* did not start" >&2
+  fi
   wineserver -k; wineserver -w
 }
+numbers() { [[ "$*" =~ ^[0-9]+( [0-9]+)*$ ]]; }
 
 read -r user0 gdi0 memory0 counts < <(holder_figures 0 0 0)
 read -r user1 gdi1 memory1 _ < <(holder_figures 40 100 32)
 e2e_log "empty holder: user $user0 gdi $gdi0 private $memory0 KB; loaded: user $user1 gdi $gdi1 private $memory1 KB ($counts)"
+if ! numbers "$user0" "$gdi0" "$memory0" "$user1" "$gdi1" "$memory1"; then
+  e2e_fail "the probe read both holders"
+  e2e_finish
+fi
 e2e_check "40 child windows more read as 40 USER objects more" test "$((user1 - user0))" -eq 40
 e2e_check "100 brushes more read as 100 GDI objects more" test "$((gdi1 - gdi0))" -eq 100
 e2e_check "32 MB written more read as 32 to 34 MB of private memory more" \
