@@ -38,6 +38,7 @@ endfunction()
 
 tarnwick_program(TarnwickLauncher 0)
 tarnwick_program(TarnwickLauncherLE 1)
+include(cmake/release_package.cmake)
 include(cmake/candy_gallery.cmake)
 
 # Small console programs that the end-to-end checks run under Wine; they carry the programs'

@@ -59,11 +59,13 @@ e2e_init() {
   e2e_prepare_prefix
 }
 
+# Runs as the EXIT trap: it must not change the script's exit status, under set -e neither.
 e2e_cleanup() {
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-  [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
-  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null || true; fi
+  if [ -n "${E2E_WORK:-}" ]; then rm -rf "$E2E_WORK"; fi
+  return 0
 }
 
 e2e_finish() {
@@ -241,6 +243,15 @@ e2e_bar_window() {
   return 1
 }
 e2e_bar_docked() { e2e_bar_window "$1" >/dev/null; }
+
+# The centre of the program's icon in Wine's own tray window (shown when no virtual desktop
+# runs), from the geometry the system reports; nothing when there is no icon.
+e2e_tray_icon_centre() {
+  e2e_probe explorer.exe | awk '
+    /^window=/ { tray = ($0 ~ / visible=1 class=__winex11_standalone_tray /) }
+    tray && /^  child class=__winex11_tray_icon .* visible=1 / {
+      split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
 
 # The colour of one screen pixel as "r,g,b".
 e2e_pixel() {

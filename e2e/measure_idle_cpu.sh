@@ -3,14 +3,18 @@
 # alone for a while on Wine's desktop with a taskbar, and the CPU time (user + system, from
 # /proc/<pid>/stat) of the program, the Wine server and Wine's explorer is summed over that
 # window. Prints both totals and their difference in % of one core; also the blank window with
-# a 1 ms timer that does nothing ("timer"), the cost of the bar's timer alone.
+# a 1 ms timer that does nothing ("timer"), the cost of the bar's timer alone, and how the
+# launcher compares with it. At the end of each window the program's private memory is read
+# with process_probe.exe.
 # Not a ctest check: it reports figures and fails only when it cannot measure.
 # Usage: measure_idle_cpu.sh <windows build folder> [seconds, default 60] [program, default TarnwickLauncher.exe]
 source "$(dirname "$0")/lib.sh"
 SECONDS_IDLE=${2:-60}
 PROGRAM=${3:-TarnwickLauncher.exe}
 e2e_init "$1"
-[ -f "$E2E_BUILD/blank_window.exe" ] || e2e_skip "$E2E_BUILD/blank_window.exe is missing"
+for tool in blank_window.exe process_probe.exe; do
+  [ -f "$E2E_BUILD/$tool" ] || e2e_skip "$E2E_BUILD/$tool is missing"
+done
 CLOCK_TICKS=$(getconf CLK_TCK)
 
 # Unix processes of this Wine prefix (other prefixes may run on the machine too) whose command
@@ -33,8 +37,13 @@ cpu_ticks() {
 }
 percent_of_core() { awk -v t="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_IDLE" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
 
+# The private memory of the running <program.exe> in KB.
+private_kb() {
+  wine "$E2E_BUILD/process_probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed -n 's/^process .* private_kb=\([0-9]*\) .*/\1/p' | head -1
+}
+
 # measure <label> <folder> <command line> <process regex>: prints "<label> <program> <server>
-# <explorer>" in clock ticks.
+# <explorer>" in clock ticks, then the program's private memory in KB.
 measure() {
   local label=$1 folder=$2 command=$3 pattern=$4 pids server explorer
   # shellcheck disable=SC2086  # the command line is split into program and arguments
@@ -46,7 +55,8 @@ measure() {
   local p s e
   p=$(cpu_ticks $pids); s=$(cpu_ticks $server); e=$(cpu_ticks $explorer)
   sleep "$SECONDS_IDLE"
-  echo "$label $(($(cpu_ticks $pids) - p)) $(($(cpu_ticks $server) - s)) $(($(cpu_ticks $explorer) - e))"
+  echo "$label $(($(cpu_ticks $pids) - p)) $(($(cpu_ticks $server) - s)) $(($(cpu_ticks $explorer) - e))" \
+    "$(private_kb "${command%% *}")"
   wineserver -k; wineserver -w >/dev/null 2>&1
 }
 
@@ -57,16 +67,23 @@ blank=$(measure blank "$folder" blank_window.exe '^[^ ]*blank_window\.exe') || e
 # The same blank window with a 1 ms window timer that does nothing: the cost of the timer alone.
 timer=$(measure timer "$folder" "blank_window.exe 1" '^[^ ]*blank_window\.exe') || exit 1
 launcher=$(measure launcher "$folder" "$PROGRAM" "^[^ ]*${PROGRAM//./\\.}") || exit 1
-# report <label> <program> <server> <explorer>: the figures on stderr, the total in ticks on stdout.
+# report <label> <program> <server> <explorer> <private KB>: the figures on stderr, the total in
+# ticks on stdout.
 report() {
   local total=$(($2 + $3 + $4))
-  printf >&2 '%-9s program %5.2f%%  wineserver %5.2f%%  explorer %5.2f%%  total %5.2f%% of one core\n' "$1" \
-    "$(percent_of_core "$2")" "$(percent_of_core "$3")" "$(percent_of_core "$4")" "$(percent_of_core "$total")"
+  printf >&2 '%-9s program %5.2f%%  wineserver %5.2f%%  explorer %5.2f%%  total %5.2f%% of one core  private %6s KB\n' \
+    "$1" "$(percent_of_core "$2")" "$(percent_of_core "$3")" "$(percent_of_core "$4")" "$(percent_of_core "$total")" \
+    "${5:-?}"
   echo "$total"
 }
+# compare <label> <launcher ticks> <baseline ticks>
+compare() {
+  awk -v what="$1" -v l="$2" -v b="$3" -v hz="$CLOCK_TICKS" -v s="$SECONDS_IDLE" 'BEGIN {
+    printf "launcher - %s: %+.2f%% of one core (launcher total / %s total = %s)\n", what, 100 * (l - b) / hz / s,
+      what, (b > 0 ? sprintf("%.2f", l / b) : "n/a") }'
+}
 blank_total=$(report $blank)
-report $timer >/dev/null
+timer_total=$(report $timer)
 launcher_total=$(report $launcher)
-awk -v l="$launcher_total" -v b="$blank_total" -v hz="$CLOCK_TICKS" -v s="$SECONDS_IDLE" 'BEGIN {
-  printf "difference %.2f%% of one core (launcher total / blank total = %s)\n", 100 * (l - b) / hz / s,
-    (b > 0 ? sprintf("%.1f", l / b) : "n/a") }'
+compare blank "$launcher_total" "$blank_total"
+compare timer "$launcher_total" "$timer_total"

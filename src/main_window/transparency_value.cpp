@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 
 namespace tarnwick::main_window {
 namespace {
@@ -16,9 +15,33 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+// Moves past the digits at position; says how many there were.
+std::size_t SkipDigits(const std::string& text, std::size_t& position) {
+  const std::size_t start = position;
+  while (position < text.size() && std::isdigit(static_cast<unsigned char>(text[position]))) ++position;
+  return position - start;
+}
+
+void SkipSign(const std::string& text, std::size_t& position) {
+  if (position < text.size() && (text[position] == '+' || text[position] == '-')) ++position;
+}
+
+// [+-]? (digits [. digits?] | . digits) ([eE] [+-]? digits)?, the whole text and nothing else.
 bool IsDecimalNumber(const std::string& text) {
-  static const std::regex kNumber(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
-  return std::regex_match(text, kNumber);
+  std::size_t position = 0;
+  SkipSign(text, position);
+  std::size_t digits = SkipDigits(text, position);
+  if (position < text.size() && text[position] == '.') {
+    ++position;
+    digits += SkipDigits(text, position);
+  }
+  if (digits == 0) return false;
+  if (position < text.size() && (text[position] == 'e' || text[position] == 'E')) {
+    ++position;
+    SkipSign(text, position);
+    if (SkipDigits(text, position) == 0) return false;
+  }
+  return position == text.size();
 }
 
 }  // namespace

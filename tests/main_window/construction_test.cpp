@@ -25,6 +25,10 @@ TEST(ParseTransparency, RoundsHalvesToEvenAndRejectsWhatIsNoNumber) {
       {"32767", 32767}, {"32767.5", {}},       {"-32768.4", -32768},   {"1e9", {}},     {"abc", {}},
       {"", {}},         {"0x10", {}},          {"12abc", {}},          {"1 2", {}},     {"-", {}},
       {"\xea\xb0\x92\xec\x9d\xb4", {}},
+      // The edges of the number's form: a bare point or exponent, doubled parts, inner blanks.
+      {"7.", 7},        {"-.5e1", -5},         {"1E+2", 100},          {"1e-1", 0},     {".", {}},
+      {"1e", {}},       {"e5", {}},            {"1.2.3", {}},          {"1e2.5", {}},   {"+-1", {}},
+      {"1 e2", {}},     {"\t8\t", 8},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(ParseTransparency(text), expected) << '"' << text << '"';
 }
