@@ -14,24 +14,12 @@ for tool in write_marker.exe shell_restart.exe; do
 done
 SKIN_COLOUR=32,192,64
 
-# The centre of the program's icon in Wine's tray window, from the geometry the system reports.
-tray_icon_centre() {
-  e2e_probe explorer.exe | awk '
-    /^window=/ { tray = ($0 ~ / visible=1 class=__winex11_standalone_tray /) }
-    tray && /^  child class=__winex11_tray_icon .* visible=1 / {
-      split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
-}
-icon_present() { [ -n "$(tray_icon_centre)" ]; }
+icon_present() { [ -n "$(e2e_tray_icon_centre)" ]; }
 icon_absent() { ! icon_present; }
 # The Windows handle of the program's bar (hex), visible or not.
 bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
 bar_hidden() { e2e_probe "$1" | grep -q "^window=$2 .* visible=0 "; }
-# The pop-up menu of the program, as "x y" of its middle.
-menu_centre() {
-  e2e_probe "$1" | awk '/^window=.* visible=1 class=#32768 / {
-    split(substr($5, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
-}
-menu_open() { [ -n "$(menu_centre "$1")" ]; }
+menu_open() { [ -n "$(e2e_menu_centre "$1")" ]; }
 # A visible box of the program titled "Close" whose text is <text>.
 confirmation_shows() {  # <program.exe> <text>
   e2e_probe "$1" | TEXT="$2" awk '
@@ -52,11 +40,11 @@ click_button() { local x y; read -r x y < <(e2e_bar_button_centre "$1"); click_a
 # Right-click on the icon, then "종료", the menu's only item.
 choose_exit() {  # <program.exe>
   local x y
-  read -r x y < <(tray_icon_centre)
+  read -r x y < <(e2e_tray_icon_centre)
   click_at "$x" "$y" 3
   e2e_check "a right-click on the icon opens the menu" e2e_wait_until 5 menu_open "$1"
   e2e_screenshot "$2"
-  read -r x y < <(menu_centre "$1")
+  read -r x y < <(e2e_menu_centre "$1")
   [ -n "$x" ] && click_at "$x" "$y" 1
 }
 
@@ -116,7 +104,7 @@ check_tray() {  # <program.exe> <title>
 
   wine "$E2E_BUILD/window_probe.exe" --hide "$bar" >/dev/null 2>&1
   e2e_check "the bar can be hidden from outside" e2e_wait_until 2 bar_hidden "$program" "$bar"
-  read -r x y < <(tray_icon_centre)
+  read -r x y < <(e2e_tray_icon_centre)
   click_at "$x" "$y" 1 2
   e2e_check "a left double-click on the icon shows the bar again" e2e_wait_until 3 e2e_bar_docked "$program"
 
