@@ -19,12 +19,7 @@ icon_absent() { ! icon_present; }
 # The Windows handle of the program's bar (hex), visible or not.
 bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
 bar_hidden() { e2e_probe "$1" | grep -q "^window=$2 .* visible=0 "; }
-# The pop-up menu of the program, as "x y" of its middle.
-menu_centre() {
-  e2e_probe "$1" | awk '/^window=.* visible=1 class=#32768 / {
-    split(substr($5, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
-}
-menu_open() { [ -n "$(menu_centre "$1")" ]; }
+menu_open() { [ -n "$(e2e_menu_centre "$1")" ]; }
 # A visible box of the program titled "Close" whose text is <text>.
 confirmation_shows() {  # <program.exe> <text>
   e2e_probe "$1" | TEXT="$2" awk '
@@ -49,7 +44,7 @@ choose_exit() {  # <program.exe>
   click_at "$x" "$y" 3
   e2e_check "a right-click on the icon opens the menu" e2e_wait_until 5 menu_open "$1"
   e2e_screenshot "$2"
-  read -r x y < <(menu_centre "$1")
+  read -r x y < <(e2e_menu_centre "$1")
   [ -n "$x" ] && click_at "$x" "$y" 1
 }
 

@@ -227,6 +227,20 @@ e2e_click_box_button() {  # <program.exe> <caption> <button text>
   return 1
 }
 
+# The centre of the program's icon in Wine's tray window (Wine without a virtual desktop shows
+# notification-area icons there), from the geometry the system reports.
+e2e_tray_icon_centre() {
+  e2e_probe explorer.exe | awk '
+    /^window=/ { tray = ($0 ~ / visible=1 class=__winex11_standalone_tray /) }
+    tray && /^  child class=__winex11_tray_icon .* visible=1 / {
+      split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
+# The pop-up menu of <program.exe>, as "x y" of its middle.
+e2e_menu_centre() {
+  e2e_probe "$1" | awk '/^window=.* visible=1 class=#32768 / {
+    split(substr($5, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
+
 # The docked bar: 89 pixels wide at the screen's right edge, as tall as the screen. Button n
 # (1..24), in screen pixels at 15 twips per pixel: left 120 twips, top 600 + 960 (n - 1),
 # 1095 x 855 twips.
@@ -243,15 +257,6 @@ e2e_bar_window() {
   return 1
 }
 e2e_bar_docked() { e2e_bar_window "$1" >/dev/null; }
-
-# The centre of the program's icon in Wine's own tray window (shown when no virtual desktop
-# runs), from the geometry the system reports; nothing when there is no icon.
-e2e_tray_icon_centre() {
-  e2e_probe explorer.exe | awk '
-    /^window=/ { tray = ($0 ~ / visible=1 class=__winex11_standalone_tray /) }
-    tray && /^  child class=__winex11_tray_icon .* visible=1 / {
-      split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
-}
 
 # The colour of one screen pixel as "r,g,b".
 e2e_pixel() {

@@ -5,6 +5,7 @@
 // Prints one line per check and exits with the number of failed checks.
 // Usage: backend_selftest.exe <folder with test pictures>   (backend_selftest.exe --exit: ends at once)
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cmath>
 #include <cstdio>
@@ -128,6 +129,11 @@ void CheckGeometry(platform::WindowPort& windows, platform::WindowHandle window)
   Check(windows.GetDimension(window, Dimension::Height) == windows.ScreenHeightTwips() &&
             windows.GetDimension(window, Dimension::Top) == 0.0f,
         "a window can be as tall as the screen at the top edge");
+  (void)windows.SetDimension(window, Dimension::Width, 430);
+  (void)windows.SetDimension(window, Dimension::Height, 375);
+  Check(windows.GetDimension(window, Dimension::Width) == 29 * per_pixel &&
+            windows.GetDimension(window, Dimension::Height) == 25 * per_pixel,
+        "a titled window takes a size below the system's minimum for one (29 x 25 pixels)");
   Check(!windows.GetDimension(0x7777, Dimension::Left).has_value(), "no geometry for an unknown window");
 }
 
@@ -263,6 +269,22 @@ BOOL CALLBACK CountChild(HWND, LPARAM count) {
   return TRUE;
 }
 
+BOOL CALLBACK FindList(HWND child, LPARAM found) {
+  wchar_t name[32] = L"";
+  GetClassNameW(child, name, 32);
+  if (std::wstring(name) == L"SysListView32") *reinterpret_cast<HWND*>(found) = child;
+  return TRUE;
+}
+
+// How many items the folder view lists once it has shown `location`, or -1.
+int ItemsShown(platform::Platform& ports, platform::WindowHandle window, const std::string& location) {
+  if (!ports.folder_view.Navigate(window, 1, location)) return -1;
+  ports.app.PumpEvents();
+  HWND list = nullptr;
+  EnumChildWindows(ChildOf(win32::ToHwnd(window), 1), FindList, reinterpret_cast<LPARAM>(&list));
+  return list ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : -1;
+}
+
 void CheckFolderView(platform::Platform& ports, const std::string& folder) {
   platform::WindowSpec spec;
   spec.client_width = 6000;
@@ -281,6 +303,9 @@ void CheckFolderView(platform::Platform& ports, const std::string& folder) {
   int parts = 0;
   EnumChildWindows(ChildOf(win32::ToHwnd(window), 1), CountChild, reinterpret_cast<LPARAM>(&parts));
   Check(parts > 0, "the folder view fills its control with the shell's view");
+  const int items = ItemsShown(ports, window, folder);
+  Check(items > 0 && ItemsShown(ports, window, folder + "\\\\") == items,
+        "a location ending in two backslashes shows the same folder");
   Check(!ports.folder_view.Navigate(window, 1, folder + "\\no such folder"), "a missing folder is not shown");
   Check(!ports.folder_view.Navigate(window, 2, folder), "only folder-view controls navigate");
   ports.windows.Destroy(window);

@@ -1,40 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "common/titles.h"
 #include "platform/sim/sim_pictures.h"
-#include "platform/sim/sim_platform.h"
 #include "side_panel/form_m_design.h"
-#include "side_panel/side_panel_host.h"
+#include "side_panel/side_panel_fixture.h"
 #include "support/picture_files.h"
 
 namespace tarnwick::side_panel {
 namespace {
 
 using platform::Dimension;
-
-constexpr float kScreenWidth = 1280 * 15, kScreenHeight = 800 * 15;
-constexpr float kMainWidth = 1335;
-
-class SidePanelTest : public ::testing::Test {
- protected:
-  void WriteConfig(const std::string& tarnwick_section, const std::string& rest = "") {
-    sim_.WriteProgramFile("config.ini", sim_.ansi.FromUtf8("[Tarnwick\u2122]\r\n" + tarnwick_section + rest));
-  }
-  void MakeHost(Edition edition) {
-    host_ = std::make_unique<SidePanelHost>(sim_.Ports(), edition, [] { return kMainWidth; });
-  }
-  float Get(Dimension which) const { return *sim_.windows.GetDimension(host_->Panel()->Handle(), which); }
-  float Right() const { return Get(Dimension::Left) + Get(Dimension::Width); }
-  float Bottom() const { return Get(Dimension::Top) + Get(Dimension::Height); }
-  const sim::SimWindow& Panel() const { return *sim_.Window(host_->Panel()->Handle()); }
-  // Runs the timers until none of the panel's is running (or `seconds` pass).
-  void Animate(double seconds = 5.0) { sim_.app.RunFor(seconds); }
-
-  sim::SimPlatform sim_;
-  std::unique_ptr<SidePanelHost> host_;
-};
 
 TEST_F(SidePanelTest, FullEditionStartsAsASmallBoxNearTheBottomRight) {
   WriteConfig("");

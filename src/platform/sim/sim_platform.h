@@ -32,7 +32,7 @@ class SimPlatform {
   CallLog log;
   SimWindowTable table;
   SimClock clock{log};
-  SimWindows windows{log, table};
+  SimWindows windows{log, table, clock};
   SimStyles styles{log, table};
   SimIni ini{log};
   Cp949CodePage ansi;

@@ -1,6 +1,7 @@
 #pragma once
 // The state of every simulated window: what a real window system would hold for it. Geometry
-// is kept in whole pixels, as on the real system.
+// is kept as the window system holds it (whole pixels unless the screen is set to keep exact
+// values; see SimScreen), expressed in twips.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -29,7 +30,7 @@ struct SimWindow {
   platform::WindowSpec spec;
   platform::WindowEvents* events = nullptr;
   bool visible = false;
-  int left_px = 0, top_px = 0, width_px = 0, height_px = 0;
+  float left = 0, top = 0, width = 0, height = 0;  // outer rectangle, twips
   std::int32_t style = 0;
   std::int32_t ex_style = 0;
   std::uint8_t alpha = 255;  // last opacity applied while layered

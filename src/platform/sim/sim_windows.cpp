@@ -9,14 +9,19 @@ constexpr int kMinimumTimerPeriodMs = 10;
 constexpr int kSmCyCaption = 4;
 
 template <typename Window>
-auto* PixelField(Window& window, platform::Dimension which) {
+auto* GeometryField(Window& window, platform::Dimension which) {
   switch (which) {
-    case platform::Dimension::Left: return &window.left_px;
-    case platform::Dimension::Top: return &window.top_px;
-    case platform::Dimension::Width: return &window.width_px;
-    case platform::Dimension::Height: return &window.height_px;
+    case platform::Dimension::Left: return &window.left;
+    case platform::Dimension::Top: return &window.top;
+    case platform::Dimension::Width: return &window.width;
+    case platform::Dimension::Height: return &window.height;
   }
-  return &window.left_px;
+  return &window.left;
+}
+
+// When a timer started (or last fired) at `from_us` is due next.
+std::int64_t DueAfter(std::int64_t from_us, int interval_ms) {
+  return from_us + std::max(interval_ms, kMinimumTimerPeriodMs) * 1000LL;
 }
 
 const char* SetterName(platform::Dimension which) {
@@ -29,6 +34,15 @@ int SimWindows::ToPixels(float twips) const {
   return static_cast<int>(std::lround(twips / screen.twips_per_pixel));
 }
 
+float SimWindows::Stored(const SimWindow& window, platform::Dimension which, float twips) const {
+  const float tpp = screen.twips_per_pixel;
+  const float stored = screen.unrounded_geometry ? twips : static_cast<float>(ToPixels(twips)) * tpp;
+  if ((window.style & kWsCaption) != kWsCaption) return stored;
+  if (which == platform::Dimension::Width) return std::max(stored, static_cast<float>(screen.min_titled_width_px) * tpp);
+  if (which == platform::Dimension::Height) return std::max(stored, static_cast<float>(screen.min_titled_height_px) * tpp);
+  return stored;
+}
+
 platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, platform::WindowEvents& events) {
   auto window = std::make_unique<SimWindow>();
   window->spec = spec;
@@ -37,17 +51,19 @@ platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, plat
   const bool framed = spec.frame == platform::FrameStyle::FixedSingle;
   const int frame = framed ? screen.fixed_frame_px : 0;
   window->style = framed ? (kWsCaption | kWsSysMenu | kWsMinimizeBox) : kWsPopup;
-  window->width_px = ToPixels(static_cast<float>(spec.client_width)) + 2 * frame;
-  window->height_px = ToPixels(static_cast<float>(spec.client_height)) + 2 * frame + (framed ? screen.caption_height_px : 0);
+  const int width_px = ToPixels(static_cast<float>(spec.client_width)) + 2 * frame;
+  const int height_px = ToPixels(static_cast<float>(spec.client_height)) + 2 * frame + (framed ? screen.caption_height_px : 0);
+  window->width = static_cast<float>(width_px) * screen.twips_per_pixel;
+  window->height = static_cast<float>(height_px) * screen.twips_per_pixel;
   if (spec.centred) {
-    window->left_px = (screen.width_px - window->width_px) / 2;
-    window->top_px = (screen.height_px - window->height_px) / 2;
+    window->left = static_cast<float>((screen.width_px - width_px) / 2) * screen.twips_per_pixel;
+    window->top = static_cast<float>((screen.height_px - height_px) / 2) * screen.twips_per_pixel;
   }
   for (const auto& control : spec.controls) {
     window->controls[control.id] = SimControl{control, control.text, control.picture, 0};
   }
   for (const auto& timer : spec.timers) {
-    window->timers[timer.id] = SimTimer{timer.interval_ms, now_us_ + std::max(timer.interval_ms, kMinimumTimerPeriodMs) * 1000LL};
+    window->timers[timer.id] = SimTimer{timer.interval_ms, DueAfter(clock_.NowMicroseconds(), timer.interval_ms)};
   }
   const platform::WindowHandle handle = table_.Add(std::move(window));
   log_.Record("CreateWindow", spec.caption, handle);
@@ -85,14 +101,14 @@ bool SimWindows::SetDimension(platform::WindowHandle window, platform::Dimension
   log_.Record(SetterName(which), window, twips);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
-  *PixelField(*found, which) = ToPixels(twips);
+  *GeometryField(*found, which) = Stored(*found, which, twips);
   return true;
 }
 
 std::optional<float> SimWindows::GetDimension(platform::WindowHandle window, platform::Dimension which) const {
   const SimWindow* found = table_.Find(window);
   if (found == nullptr) return std::nullopt;
-  return static_cast<float>(*PixelField(*found, which)) * screen.twips_per_pixel;
+  return *GeometryField(*found, which);
 }
 
 bool SimWindows::SetCaption(platform::WindowHandle window, const std::string& text) {
@@ -143,7 +159,7 @@ bool SimWindows::SetTimerInterval(platform::WindowHandle window, int timer, int 
   log_.Record("SetTimerInterval", window, timer, interval_ms);
   SimWindow* found = Find(window);
   if (found == nullptr) return false;
-  found->timers[timer] = SimTimer{interval_ms, now_us_ + std::max(interval_ms, kMinimumTimerPeriodMs) * 1000LL};
+  found->timers[timer] = SimTimer{interval_ms, DueAfter(clock_.NowMicroseconds(), interval_ms)};
   return true;
 }
 
@@ -199,21 +215,23 @@ bool SimWindows::ShowWindow(platform::WindowHandle window, int show_command) {
 }
 
 void SimWindows::FireDueTimers(std::int64_t now_us) {
-  now_us_ = now_us;
   std::vector<platform::WindowHandle> handles;
   for (const auto& entry : table_.All()) handles.push_back(entry.first);
   for (const platform::WindowHandle handle : handles) {
     SimWindow* window = Find(handle);
     if (window == nullptr) continue;
     std::vector<int> due;
-    for (auto& [id, timer] : window->timers) {
-      if (timer.interval_ms <= 0 || timer.next_due_us > now_us) continue;
-      timer.next_due_us = now_us + std::max(timer.interval_ms, kMinimumTimerPeriodMs) * 1000LL;
-      due.push_back(id);
+    for (const auto& [id, timer] : window->timers) {
+      if (timer.interval_ms > 0 && timer.next_due_us <= now_us) due.push_back(id);
     }
     for (const int id : due) {
       window = Find(handle);  // a handler may have destroyed the window
       if (window == nullptr) break;
+      // An earlier handler of this round may have stopped or restarted the timer: a restarted
+      // timer counts its period afresh, as on the system.
+      SimTimer& timer = window->timers[id];
+      if (timer.interval_ms <= 0 || timer.next_due_us > now_us) continue;
+      timer.next_due_us = DueAfter(now_us, timer.interval_ms);
       window->events->OnTimer(id);
     }
   }

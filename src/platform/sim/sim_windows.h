@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/sim/call_log.h"
+#include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_window_table.h"
 #include "platform/window_port.h"
 
@@ -19,6 +20,17 @@ struct SimScreen {
   float twips_per_pixel = 15.0f;
   int caption_height_px = 19;  // SM_CYCAPTION
   int fixed_frame_px = 3;      // border of a fixed-single window, each side
+  // Geometry read back exactly as set, without the rounding to whole pixels of a real window
+  // system: for checking the twips arithmetic of the rules themselves.
+  bool unrounded_geometry = false;
+  // The smallest outer size a titled window can take (SM_CXMINTRACK, SM_CYMINTRACK); the
+  // system enlarges a smaller size that is set. 0: no minimum.
+  int min_titled_width_px = 0, min_titled_height_px = 0;
+  // The minimum sizes of a titled window under Wine at 96 dpi (Windows' are similar).
+  void UseWineMinimumSizes() {
+    min_titled_width_px = 112;
+    min_titled_height_px = 27;
+  }
 };
 
 struct ShownMessageBox {
@@ -28,7 +40,8 @@ struct ShownMessageBox {
 
 class SimWindows : public platform::WindowPort {
  public:
-  SimWindows(CallLog& log, SimWindowTable& table) : log_(log), table_(table) {}
+  // Timers count their periods on `clock`.
+  SimWindows(CallLog& log, SimWindowTable& table, const SimClock& clock) : log_(log), table_(table), clock_(clock) {}
 
   platform::WindowHandle Create(const platform::WindowSpec& spec, platform::WindowEvents& events) override;
   void Destroy(platform::WindowHandle window) override;
@@ -72,17 +85,18 @@ class SimWindows : public platform::WindowPort {
   void RequestClose(platform::WindowHandle window);
   // Destroys every window without any event (the program's immediate end).
   void DestroyAllSilently();
-  void SetNow(std::int64_t now_us) { now_us_ = now_us; }
 
  private:
   SimWindow* Find(platform::WindowHandle window) { return table_.Find(window); }
   SimControl* FindControl(platform::WindowHandle window, int control);
   int ToPixels(float twips) const;
+  // The value a window keeps for `twips` set as its `which`.
+  float Stored(const SimWindow& window, platform::Dimension which, float twips) const;
 
   CallLog& log_;
   SimWindowTable& table_;
+  const SimClock& clock_;
   platform::WindowHandle foreground_ = platform::kNoWindow;
-  std::int64_t now_us_ = 0;
 };
 
 }  // namespace tarnwick::sim

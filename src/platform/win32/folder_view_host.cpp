@@ -14,9 +14,22 @@ struct ItemIdListFree {
 };
 using ScopedItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
 
+// The location in the system's full form, where a run of separators counts as one, as for every
+// file call; the shell's parser would take the empty name between two separators for a name.
+std::wstring FullPath(const std::string& location) {
+  const std::wstring wide = Utf8ToWide(location);
+  const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (length == 0) return wide;
+  std::wstring full(length, L'\0');
+  const DWORD written = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+  if (written == 0 || written >= length) return wide;
+  full.resize(written);
+  return full;
+}
+
 ScopedItemIdList ParseFolder(const std::string& location) {
   PIDLIST_ABSOLUTE list = nullptr;
-  if (FAILED(SHParseDisplayName(Utf8ToWide(location).c_str(), nullptr, &list, 0, nullptr))) return nullptr;
+  if (FAILED(SHParseDisplayName(FullPath(location).c_str(), nullptr, &list, 0, nullptr))) return nullptr;
   return ScopedItemIdList(list);
 }
 

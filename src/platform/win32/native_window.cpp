@@ -121,6 +121,12 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_GETMINMAXINFO:
+      // The logic sizes its windows itself, the side panel down to a box narrower and lower
+      // than the system's minimum for a titled window; a closing that waits for the panel to
+      // get that small would otherwise never end where that minimum is larger.
+      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{1, 1};
+      return 0;
     case WM_DISPLAYCHANGE:
       if (context_.on_display_changed) context_.on_display_changed();
       break;

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The full edition's side panel with real input under Wine, its rectangle sampled from outside:
+# the bar's top button grows it out of a small box to its open spot (15345 x 4710 twips, right
+# edge 1800 and bottom edge 800 twips inside the screen's); a close request by the title-bar
+# button or by WM_CLOSE shrinks it and hides it while window and process live on; the top button
+# grows it again to the same spot, and puts back an open panel that was dragged away; a storm of
+# 50 close requests a second leaves it hidden and the program quiet. Exit from the tray ends the
+# process and removes the icon, with the panel open and while it is still opening.
+# Usage: check_side_panel_slide.sh <windows build folder>
+source "$(dirname "$0")/side_panel_lib.sh"
+panel_init "$@"
+PROGRAM=TarnwickLauncher.exe
+
+small() { echo "$1" | awk -F, '{ exit !($3 - $1 < 200 && $4 - $2 < 100) }'; }
+
+check_grows_to_open_spot() {  # <what>
+  e2e_log "$1: $SUMMARY"
+  e2e_check "$1: it grows through $(value sizes) sizes in $(value ms) ms" test "$(value grew)" = 1 -a "$(value sizes)" -ge 20
+  e2e_check "...from a small box ($(size_of "$(value first)") pixels)" small "$(value first)"
+  e2e_check "...to its open spot $PANEL_OPEN_RECT (it ended at $(value last))" test "$(value last)" = "$PANEL_OPEN_RECT"
+}
+
+check_shrinks_and_hides() {  # <what> <panel hex> <folder>
+  e2e_log "$1: $SUMMARY"
+  e2e_check "$1: it shrinks through $(value sizes) sizes in $(value ms) ms" test "$(value shrank)" = 1 -a "$(value sizes)" -ge 20
+  e2e_check "...and hides at a small size ($(size_of "$(value last)") pixels)" test "$(value last_visible)" = 0
+  e2e_check "...towards its right and bottom edges" test "$(value last | cut -d, -f3-)" = "${PANEL_OPEN_RECT#*,*,}"
+  e2e_check "...while the window lives on" test "$(panel_handle)" = "$2"
+  e2e_check "...and the process" alive_and_quiet "$3" "$PROGRAM" "$2"
+}
+
+check_drag_and_put_back() {
+  local l t
+  IFS=, read -r l t _ <<<"$PANEL_OPEN_RECT"
+  xdotool mousemove $((l + 300)) $((t + 10)); sleep 0.2
+  xdotool mousedown 1; sleep 0.2
+  xdotool mousemove $((l + 250)) $((t - 90)); sleep 0.2
+  xdotool mousemove $((l + 200)) $((t - 190)); sleep 0.2
+  xdotool mouseup 1; sleep 0.5
+  e2e_check "the title bar drags the open panel away (to $(panel_rect))" panel_rect_is "$((l - 100)),$((t - 200)),$((l + 923)),$((t + 114))"
+  e2e_screenshot panel-slide-6-dragged
+  press_top_button
+  e2e_check "the top button puts it back at its open spot" e2e_wait_until 30 panel_rect_is "$PANEL_OPEN_RECT"
+  e2e_screenshot panel-slide-7-put-back
+}
+
+check_close_storm() {  # <folder> <panel hex>
+  press_top_button
+  sleep 0.3
+  e2e_check "150 close requests at 50 a second, from the opening on, are all taken" \
+    panel_act --close "$2" 150 20
+  e2e_check "...the panel ends hidden" e2e_wait_until 30 panel_hidden
+  e2e_check "...and the program runs on, answering, with no message" alive_and_quiet "$1" "$PROGRAM" "$2"
+  e2e_screenshot panel-slide-8-after-close-storm
+  press_top_button
+  e2e_check "...and the top button opens the panel again" e2e_wait_until 30 panel_rect_is "$PANEL_OPEN_RECT"
+}
+
+check_slide() {
+  local folder panel x y
+  folder=$(e2e_new_folder slide zero)
+  e2e_start "$folder" "$PROGRAM"
+  e2e_check "$PROGRAM docks its bar" e2e_wait_until 30 e2e_bar_docked "$PROGRAM"
+
+  SUMMARY=$(watched panel-slide-1-opening 30000 1500 press_top_button)
+  check_grows_to_open_spot "the top button"
+  e2e_screenshot panel-slide-2-open
+  panel=$(panel_handle)
+
+  read -r x y < <(panel_probe --close-button "$panel")
+  SUMMARY=$(watched panel-slide-3-closing 30000 1500 click_at "$x" "$y")
+  check_shrinks_and_hides "the title bar's close button" "$panel" "$folder"
+
+  SUMMARY=$(watched panel-slide-4-reopening 30000 1500 press_top_button)
+  check_grows_to_open_spot "the top button on the hidden panel"
+
+  SUMMARY=$(watched panel-slide-5-closing 30000 1500 panel_act --close "$panel" 1 0)
+  check_shrinks_and_hides "WM_CLOSE" "$panel" "$folder"
+
+  press_top_button
+  e2e_wait_until 30 panel_rect_is "$PANEL_OPEN_RECT"
+  check_drag_and_put_back
+  check_close_storm "$folder" "$panel"
+
+  exit_from_tray "$PROGRAM" panel-slide-9-exit-while-open
+  e2e_check "exit from the tray with the panel open ends the process" e2e_wait_until 15 ended "$folder" "$PROGRAM"
+  e2e_check "...and removes the icon" e2e_wait_until 10 tray_icon_gone
+  e2e_screenshot panel-slide-10-ended
+  wineserver -k; wineserver -w
+}
+
+# The exit clicks come as fast as Wine takes them after the top button, at the places the first
+# exit found; the samples show whether the panel was still opening when the process ended. A
+# machine quick enough to finish the opening first gets a second try.
+exit_while_opening() {  # <attempt>
+  local folder
+  folder=$(e2e_new_folder "slide-exit-$1" zero)
+  e2e_start "$folder" "$PROGRAM"
+  e2e_check "$PROGRAM docks its bar again" e2e_wait_until 30 e2e_bar_docked "$PROGRAM"
+  panel_watch_start "$WATCH" 15000 1500
+  (sleep 0.9; e2e_screenshot "panel-slide-11-exit-while-opening-$1" >/dev/null) &
+  press_top_button_and_exit_quickly
+  e2e_check "exit from the tray while the panel opens ends the process" e2e_wait_until 15 ended "$folder" "$PROGRAM"
+  e2e_check "...and removes the icon" e2e_wait_until 10 tray_icon_gone
+  panel_watch_wait "$WATCH"
+  cp "$WATCH" "$E2E_ARTIFACTS/panel-slide-11-exit-while-opening-$1.samples.txt"
+  SUMMARY=$(panel_watch_summary "$WATCH")
+  e2e_log "exit while opening: $SUMMARY"
+  wineserver -k; wineserver -w
+  [ "$(value gone)" = 1 ] && [ -n "$(value before_gone)" ] && [ "$(value before_gone)" != "$PANEL_OPEN_RECT" ]
+}
+
+check_exit_while_opening() {
+  exit_while_opening 1 && { e2e_pass "...when the panel was still growing (last seen at $(value before_gone))"; return; }
+  e2e_log "the panel was not seen growing at the exit ($(value before_gone)); once more"
+  e2e_check "...when the panel was still growing (see the log line above)" exit_while_opening 2
+}
+
+check_slide
+check_exit_while_opening
+e2e_finish
