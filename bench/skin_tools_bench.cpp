@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "platform/sim/cp949_code_page.h"
+#include "platform/sim/raster_png.h"
+#include "platform/sim/sim_paths.h"
 #include "skin_tools/seen_from_afar.h"
 #include "skin_tools/skin_check.h"
 #include "skin_tools/skin_preview.h"
@@ -26,7 +28,21 @@ void BM_PreviewSampleFolderWithPanel(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(skin_tools::RenderPreview(kSample, code_page, options));
 }
 
+// The same and the PNG file written, as `tarnwick-skin preview` does.
+void BM_PreviewSampleFolderWithPanelToPng(benchmark::State& state) {
+  sim::Cp949CodePage code_page;
+  skin_tools::PreviewOptions options;
+  options.panel = true;
+  const sim::TemporaryFolder folder;
+  const std::string out = (folder.Path() / "preview.png").string();
+  for (auto _ : state) {
+    const auto preview = skin_tools::RenderPreview(kSample, code_page, options);
+    benchmark::DoNotOptimize(sim::WritePng(*preview.image, out));
+  }
+}
+
 BENCHMARK(BM_CheckSampleFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewSampleFolderWithPanelToPng)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewSampleFolderWithPanel)->Unit(benchmark::kMillisecond);
 
 }  // namespace
