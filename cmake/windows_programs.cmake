@@ -51,3 +51,5 @@ foreach(tool_source ${TARNWICK_WIN_TOOLS})
   target_link_libraries(${tool} PRIVATE tarnwick_win32)
   target_link_options(${tool} PRIVATE ${TARNWICK_STATIC_FLAGS})
 endforeach()
+
+include(cmake/skin_tools_windows.cmake)

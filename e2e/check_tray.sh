@@ -19,7 +19,6 @@ icon_absent() { ! icon_present; }
 # The Windows handle of the program's bar (hex), visible or not.
 bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
 bar_hidden() { e2e_probe "$1" | grep -q "^window=$2 .* visible=0 "; }
-menu_open() { [ -n "$(e2e_menu_centre "$1")" ]; }
 # A visible box of the program titled "Close" whose text is <text>.
 confirmation_shows() {  # <program.exe> <text>
   e2e_probe "$1" | TEXT="$2" awk '
@@ -40,9 +39,7 @@ click_button() { local x y; read -r x y < <(e2e_bar_button_centre "$1"); click_a
 # Right-click on the icon, then "종료", the menu's only item.
 choose_exit() {  # <program.exe>
   local x y
-  read -r x y < <(e2e_tray_icon_centre)
-  click_at "$x" "$y" 3
-  e2e_check "a right-click on the icon opens the menu" e2e_wait_until 5 menu_open "$1"
+  e2e_check "a right-click on the icon opens the menu" e2e_open_tray_menu "$1"
   e2e_screenshot "$2"
   read -r x y < <(e2e_menu_centre "$1")
   [ -n "$x" ] && click_at "$x" "$y" 1

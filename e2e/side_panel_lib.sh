@@ -148,7 +148,6 @@ box_shows() {  # <program.exe> <caption>
 }
 
 tray_icon_gone() { [ -z "$(e2e_tray_icon_centre)" ]; }
-menu_open() { [ -n "$(e2e_menu_centre "$1")" ]; }
 
 # Exit through the tray: right-click on the icon, "종료", then Yes in the confirmation.
 # Sets EXIT_ICON, EXIT_ITEM and EXIT_YES to the "x y" of the three clicks.
@@ -156,8 +155,7 @@ exit_from_tray() {  # <program.exe> <screenshot prefix>
   local icon_x icon_y x y
   read -r icon_x icon_y < <(e2e_tray_icon_centre)
   EXIT_ICON="$icon_x $icon_y"
-  click_at "$icon_x" "$icon_y" 3
-  e2e_check "a right-click on the tray icon opens the menu" e2e_wait_until 10 menu_open "$1"
+  e2e_check "a right-click on the tray icon opens the menu" e2e_open_tray_menu "$1"
   read -r x y < <(e2e_menu_centre "$1")
   EXIT_ITEM="$x $y"
   click_at "$x" "$y"

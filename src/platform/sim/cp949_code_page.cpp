@@ -128,4 +128,9 @@ std::string Cp949CodePage::ToUtf8(const std::string& ansi) const {
   return out;
 }
 
+const Cp949CodePage& SharedCp949CodePage() {
+  static const Cp949CodePage code_page;
+  return code_page;
+}
+
 }  // namespace tarnwick::sim

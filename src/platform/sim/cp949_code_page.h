@@ -34,4 +34,7 @@ class Cp949CodePage : public platform::AnsiCodePage {
   std::unique_ptr<Converter> from_cp949_;
 };
 
+// One instance for readers that need no code page of their own.
+const Cp949CodePage& SharedCp949CodePage();
+
 }  // namespace tarnwick::sim

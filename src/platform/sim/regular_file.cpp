@@ -1,5 +1,26 @@
 #include "platform/sim/regular_file.h"
 
+#ifdef _WIN32
+// Windows has no named pipes or devices among ordinary paths, so a status test and a plain
+// read suffice there (the skin tools' Windows build).
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tarnwick::sim {
+
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace tarnwick::sim
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,7 +49,7 @@ bool IsRegularFile(int fd) {
 
 }  // namespace
 
-std::optional<std::string> ReadRegularFile(const std::string& path) {
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
   // Non-blocking, so that opening a pipe without a writer returns at once.
   const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0 || !IsRegularFile(file.get())) return std::nullopt;
@@ -43,3 +64,4 @@ std::optional<std::string> ReadRegularFile(const std::string& path) {
 }
 
 }  // namespace tarnwick::sim
+#endif

@@ -7,15 +7,20 @@
 
 namespace tarnwick::sim {
 
+std::size_t ReadProfileStringFromFile(const std::filesystem::path& file, const std::string& section,
+                                      const std::string& key, const std::string& default_text, char* buffer,
+                                      std::size_t size, const platform::AnsiCodePage& code_page) {
+  std::optional<std::string> text;
+  if (const auto bytes = ReadRegularFile(file)) text = platform::DecodeProfileText(*bytes, code_page);
+  return platform::CopyProfileString(text, section, key, default_text, buffer, size, code_page);
+}
+
 std::size_t SimIni::ReadProfileString(const std::string& section, const std::string& key,
                                       const std::string& default_text, char* buffer, std::size_t size,
                                       const std::string& path) {
   log_.Record("ReadProfileString", section, key, default_text, size, path);
-  std::optional<std::string> text;
-  if (const auto bytes = ReadRegularFile(NativePath(code_page_.ToUtf8(path)).string())) {
-    text = platform::DecodeProfileText(*bytes, code_page_);
-  }
-  return platform::CopyProfileString(text, section, key, default_text, buffer, size, code_page_);
+  return ReadProfileStringFromFile(NativePath(code_page_.ToUtf8(path)), section, key, default_text, buffer, size,
+                                   code_page_);
 }
 
 }  // namespace tarnwick::sim

@@ -1,17 +1,10 @@
 #include "platform/sim/sim_paths.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 #include <system_error>
 
 namespace tarnwick::sim {
-
-std::filesystem::path NativePath(const std::string& windows_path) {
-  std::string path = windows_path;
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
 
 TemporaryFolder::TemporaryFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-sim-XXXXXX").string();

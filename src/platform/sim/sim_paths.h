@@ -6,6 +6,7 @@
 
 namespace tarnwick::sim {
 
+// The host path of a Windows-form path in UTF-8 text ('\' becomes '/').
 std::filesystem::path NativePath(const std::string& windows_path);
 
 // A fresh, empty temporary folder, removed with everything in it when this object goes.

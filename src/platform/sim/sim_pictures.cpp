@@ -54,21 +54,41 @@ bool LooksWhole(const std::vector<unsigned char>& bytes, int width, int height) 
   return true;
 }
 
-std::optional<platform::Picture> Decode(const std::vector<unsigned char>& bytes, const std::string& source) {
+}  // namespace
+
+PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
   const auto size = static_cast<int>(bytes.size());
-  int width = 0, height = 0, channels = 0;
-  if (!stbi_info_from_memory(bytes.data(), size, &width, &height, &channels)) return std::nullopt;
-  if (!LooksWhole(bytes, width, height)) return std::nullopt;
-  if (static_cast<long long>(width) * height > platform::kMaxPicturePixels) return std::nullopt;
+  PictureLoad load;
+  int channels = 0;
+  if (!stbi_info_from_memory(bytes.data(), size, &load.width, &load.height, &channels)) {
+    load.outcome = PictureOutcome::NotAPicture;
+    return load;
+  }
+  if (!LooksWhole(bytes, load.width, load.height)) {
+    load.outcome = PictureOutcome::CutOff;
+    return load;
+  }
+  if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
+    load.outcome = PictureOutcome::TooLarge;
+    return load;
+  }
+  int width = 0, height = 0;
   unsigned char* rgba = stbi_load_from_memory(bytes.data(), size, &width, &height, &channels, 4);
-  if (rgba == nullptr) return std::nullopt;
+  if (rgba == nullptr) {
+    load.outcome = PictureOutcome::Undecodable;
+    return load;
+  }
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     pixels[i] = rgba[4 * i] | rgba[4 * i + 1] << 8 | rgba[4 * i + 2] << 16 | static_cast<std::uint32_t>(rgba[4 * i + 3]) << 24;
   }
   stbi_image_free(rgba);
-  return platform::Picture(std::make_shared<SimPictureData>(width, height, std::move(pixels), source));
+  load.outcome = PictureOutcome::Loaded;
+  load.picture = platform::Picture(std::make_shared<SimPictureData>(width, height, std::move(pixels), source));
+  return load;
 }
+
+namespace {
 
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem::path& path) {
   std::error_code error;
@@ -80,11 +100,15 @@ std::optional<std::vector<unsigned char>> ReadRegularFile(const std::filesystem:
 
 }  // namespace
 
+PictureLoad LoadPictureFile(const std::string& path) {
+  const auto bytes = ReadRegularFile(NativePath(path));
+  if (!bytes) return PictureLoad{};
+  return DecodePictureBytes(*bytes, path);
+}
+
 std::optional<platform::Picture> SimPictures::LoadPicture(const std::string& path) {
   log_.Record("LoadPicture", path);
-  const auto bytes = ReadRegularFile(NativePath(path));
-  if (!bytes) return std::nullopt;
-  return Decode(*bytes, path);
+  return LoadPictureFile(path).picture;
 }
 
 platform::Picture SimPictures::LoadDesignPicture(platform::DesignPicture which, int offset) {

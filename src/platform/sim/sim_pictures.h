@@ -28,6 +28,27 @@ class SimPictureData : public platform::PictureData {
   std::string source_;
 };
 
+// What became of a picture file: loaded, or why the system's loaders would refuse it.
+enum class PictureOutcome {
+  NoFile,       // missing, a folder or another thing that is no readable regular file
+  NotAPicture,  // no picture format the loaders know
+  CutOff,       // the file ends before its picture does
+  TooLarge,     // more than platform::kMaxPicturePixels pixels
+  Undecodable,  // a known format whose data cannot be decoded
+  Loaded,
+};
+
+struct PictureLoad {
+  PictureOutcome outcome = PictureOutcome::NoFile;
+  int width = 0, height = 0;  // from the file's header, when it has one
+  std::optional<platform::Picture> picture;  // set only when Loaded
+};
+
+// Decodes a picture file's bytes as the system's loaders would take them.
+PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source);
+// Loads a picture file as SimPictures::LoadPicture does, and says why when it fails.
+PictureLoad LoadPictureFile(const std::string& path);
+
 class SimPictures : public platform::PicturePort {
  public:
   explicit SimPictures(CallLog& log) : log_(log) {}

@@ -26,8 +26,10 @@ std::string Convert(const std::string& text, UINT from_code_page, UINT to_code_p
 
 }  // namespace
 
-std::string Win32CodePage::FromUtf8(const std::string& utf8) const { return Convert(utf8, CP_UTF8, CP_ACP); }
+static_assert(CP_ACP == 0);
 
-std::string Win32CodePage::ToUtf8(const std::string& ansi) const { return Convert(ansi, CP_ACP, CP_UTF8); }
+std::string Win32CodePage::FromUtf8(const std::string& utf8) const { return Convert(utf8, CP_UTF8, code_page_); }
+
+std::string Win32CodePage::ToUtf8(const std::string& ansi) const { return Convert(ansi, code_page_, CP_UTF8); }
 
 }  // namespace tarnwick::win32

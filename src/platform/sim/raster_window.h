@@ -1,0 +1,24 @@
+#pragma once
+// Simulated windows drawn as the system shows them: the frame and title bar of a captioned
+// window, the client area in its background colour with the background picture unscaled at its
+// top left, and every control: pictures stretched where the control stretches them (else at
+// natural size, cut to the control), the one-pixel black press frame, and the folder view as a
+// white pane.
+#include <cstdint>
+
+#include "platform/sim/raster_image.h"
+#include "platform/sim/sim_window_table.h"
+#include "platform/sim/sim_windows.h"
+
+namespace tarnwick::sim {
+
+// The whole window, outer size, in pixels.
+RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen);
+
+// The window's opacity as the system applies it: its last alpha when layered, else 255.
+std::uint8_t ShownOpacity(const SimWindow& window);
+
+// Puts `top` onto `image` with its top left at (x, y) and opacity `alpha` (255: opaque).
+void BlendOnto(RasterImage& image, const RasterImage& top, int x, int y, std::uint8_t alpha);
+
+}  // namespace tarnwick::sim

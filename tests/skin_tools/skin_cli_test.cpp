@@ -1,0 +1,67 @@
+// The command line of tarnwick-skin: its commands, options, exit codes and messages.
+#include "skin_tools/skin_cli.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/sim/raster_png.h"
+#include "skin_folder.h"
+
+namespace tarnwick::skin_test {
+namespace {
+
+struct ToolRun {
+  int exit_code;
+  std::string out, err;
+};
+
+ToolRun Tool(const std::vector<std::string>& arguments) {
+  static sim::Cp949CodePage code_page;
+  skin_tools::ToolHost host{code_page,
+                            [](const skin_tools::HostPaths& paths) {
+                              return std::make_unique<skin_tools::SeenFromAfar>(paths);
+                            },
+                            {},
+                            {}};
+  const int exit_code = skin_tools::RunSkinTool(arguments, host);
+  return {exit_code, host.out, host.err};
+}
+
+TEST(SkinCli, WrongCommandLinesExitTwoWithTheUsage) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {}, {"fix"}, {"check"}, {"check", "a", "b"}, {"preview", "sample"}, {"preview", "sample", "-o"},
+           {"preview", "sample", "-o", "x.png", "--edition", "pro"}, {"preview", "sample", "-o", "x.png", "--pressed", "25"},
+           {"preview", "sample", "-o", "x.png", "--screen", "1280"}, {"preview", "sample", "-o", "x.png", "--screen", "100x800"}}) {
+    const ToolRun run = Tool(arguments);
+    EXPECT_EQ(run.exit_code, 2) << (arguments.empty() ? "" : arguments[0]);
+    EXPECT_NE(run.err.find("usage: tarnwick-skin check FOLDER"), std::string::npos);
+  }
+  EXPECT_EQ(Tool({"--help"}).exit_code, 0);
+}
+
+TEST(SkinCli, CheckPrintsTextOrJsonAndExitsWithTheReportsCode) {
+  const ToolRun text = Tool({"check", kSampleFolder.string()});
+  EXPECT_EQ(text.exit_code, 0);
+  EXPECT_NE(text.out.find("Nothing would fail."), std::string::npos);
+  const ToolRun json = Tool({"check", "--json", kSampleFolder.string()});
+  EXPECT_TRUE(json.out.starts_with("{\n")) << json.out.substr(0, 40);
+  SkinFolder broken;
+  broken.WriteConfig("[001]\r\nimage=gone.jpg\r\n");
+  EXPECT_EQ(Tool({"check", broken.Path().string()}).exit_code, 1);
+  EXPECT_EQ(Tool({"check", (broken.Path() / "nothing").string()}).exit_code, 2);
+}
+
+TEST(SkinCli, PreviewWritesAPngOfTheScreenSizeAsked) {
+  SkinFolder folder;
+  folder.WriteConfig("[option1]\r\n");
+  const std::string out = (folder.Path() / "out.png").string();
+  const ToolRun run = Tool({"preview", folder.Path().string(), "-o", out, "--screen", "640x480", "--pressed", "0"});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  const auto written = sim::ReadPng(out);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->Width(), 640);
+  EXPECT_EQ(written->Height(), 480);
+  EXPECT_EQ(Tool({"preview", folder.Path().string(), "-o", (folder.Path() / "no/such/folder.png").string()}).exit_code, 2);
+}
+
+}  // namespace
+}  // namespace tarnwick::skin_test
