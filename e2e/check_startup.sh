@@ -84,7 +84,8 @@ check_startup() {  # <program.exe> <edition suffix>
   e2e_screenshot "startup-4-main-window-$name"
   seconds=$(e2e_seconds_between "$shown" "$main")
   e2e_log "$program: splash visible $(e2e_seconds_between "$shown" "$hidden") s, pause $(e2e_seconds_between "$hidden" "$main") s, splash to main window $seconds s"
-  e2e_check "the main window follows the splash after about 4 to 5 s ($seconds s)" e2e_in_range "$seconds" 3.8 5.5
+  # 4.6 s by the clock; a loaded machine stretches the fade steps, never shortens them.
+  e2e_check "the main window follows the splash after about 4 to 5 s ($seconds s)" e2e_in_range "$seconds" 3.8 6.0
   e2e_check "the main window docks at the right edge, full height ($DOCKED_GEOMETRY)" \
     e2e_wait_until 2 main_geometry_is "$program" "$DOCKED_GEOMETRY"
   e2e_check "the splash stays hidden once the main window shows" splash_gone "$program"

@@ -176,7 +176,10 @@ e2e_wait_until() {
 }
 
 # The Wine window list (see e2e/win_tools/window_probe.cpp), optionally of one program only.
-e2e_probe() { wine "$E2E_BUILD/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+# A probe that does not answer within 30 s (seen once on a loaded machine, as Wine started its
+# desktop) is ended, so that the check fails or tries again instead of hanging until ctest's limit.
+E2E_PROBE_TIMEOUT=(timeout -k 5 30)
+e2e_probe() { "${E2E_PROBE_TIMEOUT[@]}" wine "$E2E_BUILD/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 # Wine's virtual desktop with a taskbar, as on a Windows desktop: programs started with
 # e2e_start_on_desktop and probed with e2e_probe_desktop share it.
@@ -185,7 +188,7 @@ e2e_start_on_desktop() {  # <folder> <program>
   (cd "$1" && exec wine explorer "/desktop=$E2E_DESKTOP" "$2" >/dev/null 2>&1 &)
 }
 e2e_probe_desktop() {
-  wine explorer "/desktop=$E2E_DESKTOP" "$(winepath -w "$E2E_BUILD/window_probe.exe")" "$@" 2>/dev/null | tr -d '\r'
+  "${E2E_PROBE_TIMEOUT[@]}" wine explorer "/desktop=$E2E_DESKTOP" "$(winepath -w "$E2E_BUILD/window_probe.exe")" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # Runs Wine under a Korean UTF-8 locale, so that its ANSI code page is 949 as on a Korean

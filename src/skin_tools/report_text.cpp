@@ -30,19 +30,13 @@ std::string ReportText(const SkinReport& report) {
   std::string text = "Skin check of " + report.folder + "\n";
   if (report.unreadable) return text + "error: " + *report.unreadable + "\n" + SummaryLine(report) + "\n";
   text += "config.ini: " + report.encoding + ", " + std::to_string(report.lookups) + " lookups by the launcher\n";
-  std::optional<Place> place;
-  std::optional<int> control;
+  const Finding* previous = nullptr;
   for (const Finding& finding : report.findings) {
-    if (place != finding.place) {
-      text += std::string("\n") + WindowHeading(finding.place) + "\n";
-      place = finding.place;
-      control.reset();
-    }
-    if (control != finding.control) {
-      text += "  " + SubjectName(finding) + "\n";
-      control = finding.control;
-    }
+    const bool new_place = previous == nullptr || previous->place != finding.place;
+    if (new_place) text += std::string("\n") + WindowHeading(finding.place) + "\n";
+    if (new_place || previous->control != finding.control) text += "  " + SubjectName(finding) + "\n";
     text += FindingLine(finding);
+    previous = &finding;
   }
   return text + "\n" + SummaryLine(report) + "\n";
 }

@@ -12,8 +12,8 @@ constexpr platform::Colour kCheckerLight = 0xF4F4F4, kCheckerDark = 0xCFCFCF;
 
 void DrawWindow(sim::RasterImage& image, const sim::SimWindow* window, const sim::SimScreen& screen) {
   if (window == nullptr || !window->visible) return;
-  sim::BlendOnto(image, sim::RenderSimWindow(*window, screen), window->left_px, window->top_px,
-                 sim::ShownOpacity(*window));
+  const platform::PixelRect outer = sim::OuterPixels(*window, screen);
+  sim::BlendOnto(image, sim::RenderSimWindow(*window, screen), outer.left, outer.top, sim::ShownOpacity(*window));
 }
 
 // Whether the launcher would start at all in this folder.

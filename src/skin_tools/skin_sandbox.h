@@ -67,7 +67,7 @@ class SkinSandbox {
   sim::CallLog log_;
   sim::SimWindowTable table_;
   sim::SimClock clock_{log_};
-  sim::SimWindows windows_{log_, table_};
+  sim::SimWindows windows_{log_, table_, clock_};
   sim::SimStyles styles_{log_, table_};
   TracingIni ini_;
   sim::SimTray tray_{log_};

@@ -92,8 +92,15 @@ void DrawControl(RasterImage& image, const SimControl& control, const platform::
 
 }  // namespace
 
+platform::PixelRect OuterPixels(const SimWindow& window, const SimScreen& screen) {
+  const auto pixels = [&screen](float twips) { return static_cast<int>(std::lround(twips / screen.twips_per_pixel)); };
+  const int left = pixels(window.left), top = pixels(window.top);
+  return {left, top, left + pixels(window.width), top + pixels(window.height)};
+}
+
 RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen) {
-  RasterImage image(window.width_px, window.height_px, window.spec.back_color);
+  const platform::PixelRect outer = OuterPixels(window, screen);
+  RasterImage image(outer.right - outer.left, outer.bottom - outer.top, window.spec.back_color);
   const platform::PixelRect client = DrawFrame(image, window, screen);
   FillRect(image, client, window.spec.back_color);
   DrawPicture(image, window.background, client, false);

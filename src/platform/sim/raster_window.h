@@ -6,11 +6,15 @@
 // white pane.
 #include <cstdint>
 
+#include "platform/drawing_port.h"
 #include "platform/sim/raster_image.h"
 #include "platform/sim/sim_window_table.h"
 #include "platform/sim/sim_windows.h"
 
 namespace tarnwick::sim {
+
+// The window's outer rectangle on the screen, in whole pixels.
+platform::PixelRect OuterPixels(const SimWindow& window, const SimScreen& screen);
 
 // The whole window, outer size, in pixels.
 RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen);
