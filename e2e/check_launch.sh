@@ -15,8 +15,7 @@ check_launch() {  # <program.exe>
   local program=$1 name=${1%.exe} folder x y before corner
   folder=$(e2e_new_folder "launch-$name" zero)
   printf '[001]\r\nsource=%s\r\n' "$PROGRAM" >"$folder/config.ini"
-  e2e_start "$folder" "$program"
-  e2e_check "$program docks its bar" e2e_wait_until 20 e2e_bar_docked "$program"
+  e2e_start_docked "$folder" "$program"
   before=$(notepads)
 
   read -r x y < <(e2e_bar_button_centre 1)

@@ -44,8 +44,7 @@ e2e_check "32 MB written more read as 32 to 34 MB of private memory more" \
   e2e_in_range "$((memory1 - memory0))" 32768 34816
 
 folder=$(e2e_new_folder probe-launcher zero)
-e2e_start "$folder" TarnwickLauncher.exe
-e2e_check "the launcher docks its bar" e2e_wait_until 30 e2e_bar_docked TarnwickLauncher.exe
+e2e_start_docked "$folder" TarnwickLauncher.exe retry
 read -r user gdi memory _ < <(figures_of TarnwickLauncher.exe)
 e2e_log "launcher: user ${user:-?} gdi ${gdi:-?} private ${memory:-?} KB"
 e2e_check "the launcher's windows are counted (bar, splash, their controls)" test "${user:-0}" -ge 27

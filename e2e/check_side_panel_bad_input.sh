@@ -69,8 +69,7 @@ check_tab() {  # <panel hex> <n> <what>
 
 FOLDER=$(e2e_new_folder bad-input zero)
 make_folder "$FOLDER"
-e2e_start "$FOLDER" "$PROGRAM"
-e2e_check "$PROGRAM docks its bar" e2e_wait_until 30 e2e_bar_docked "$PROGRAM"
+e2e_start_docked "$FOLDER" "$PROGRAM" retry
 started=$(e2e_now)
 press_top_button
 e2e_check "the top button opens the panel" e2e_wait_until 60 panel_rect_is "$PANEL_OPEN_RECT"

@@ -110,8 +110,7 @@ check_buttons() {  # <program.exe> <title> <open rect>
   : >"$FOLDER/docs/docs-file.txt"
   : >"$FOLDER/tools/tools-file.txt"
   write_config "$FOLDER" one
-  e2e_start "$FOLDER" "$program"
-  e2e_check "$program docks its bar" e2e_wait_until 30 e2e_bar_docked "$program"
+  e2e_start_docked "$FOLDER" "$program" retry
   press_top_button
   e2e_check "the top button opens the panel" e2e_wait_until 60 panel_rect_is "$3"
   panel=$(panel_handle)

@@ -60,8 +60,7 @@ check_le() {
   mkdir "$folder/image"
   tab_picture "$folder" "$RED"
   panel_config "$folder" Pimg1=tab.bmp
-  e2e_start "$folder" "$PROGRAM"
-  e2e_check "$PROGRAM docks its bar" e2e_wait_until 30 e2e_bar_docked "$PROGRAM"
+  e2e_start_docked "$folder" "$PROGRAM" retry
 
   check_shown_at_once "the top button" panel-le-1-shown
   first=$(panel_handle)

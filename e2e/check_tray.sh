@@ -82,8 +82,7 @@ check_tray() {  # <program.exe> <title>
   mkdir "$folder/image"
   convert -size 73x57 "xc:rgb($SKIN_COLOUR)" "BMP3:$folder/image/solid.bmp"
   write_config "$folder" one
-  e2e_start "$folder" "$program"
-  e2e_check "$program docks its bar" e2e_wait_until 20 e2e_bar_docked "$program"
+  e2e_start_docked "$folder" "$program" retry
   check_bar "$program" "$folder" "$name"
   e2e_check "its icon is in the tray" icon_present
   bar=$(bar_handle "$program")

@@ -55,6 +55,9 @@ e2e_init() {
   mkdir -p "$E2E_ARTIFACTS" "$E2E_REPO/build"
   E2E_WORK=$(mktemp -d "$E2E_REPO/build/e2e-work.XXXXXX")
   trap e2e_cleanup EXIT
+  # A check ended from outside (ctest's time limit) leaves its Wine programs running.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
   e2e_start_xvfb
   e2e_prepare_prefix
 }
@@ -127,6 +130,38 @@ e2e_new_folder() {
 # e2e_start <folder> <program.exe>: starts the program from its folder, in the background.
 e2e_start() {
   (cd "$1" && exec wine "$2" >/dev/null 2>&1 &)
+}
+
+# What the system shows of <program.exe> started from <folder>, for the log of a check that did
+# not see what it waited for: its processes, its windows (class, visibility and title: a message
+# box names itself there) and a screenshot.
+e2e_log_program_state() {  # <folder> <program.exe> <screenshot>
+  e2e_log "state of $2: $(e2e_program_count "$1" "$2") process(es); windows:"
+  e2e_probe "$2" | sed "s/^/    /"
+  e2e_screenshot "$3"
+}
+
+# e2e_start_docked <folder> <program.exe> [retry]: starts the program and checks that its bar
+# docks within 30 s. When it does not, the log shows the program's state. With "retry" (checks
+# whose subject comes after the start) Wine is then stopped and the program started once more:
+# the log says so, and the check still fails when the second start does not dock either.
+e2e_start_docked() {
+  local name=${2%.exe}
+  e2e_start "$1" "$2"
+  e2e_wait_until 30 e2e_bar_docked "$2" && { e2e_pass "$2 docks its bar"; return 0; }
+  e2e_log_program_state "$1" "$2" "$name-not-docked"
+  if [ "${3:-}" = retry ]; then
+    e2e_log "WARNING: $2 did not dock its bar within 30 s; Wine is stopped and $2 started again"
+    wineserver -k; wineserver -w
+    e2e_start "$1" "$2"
+    if e2e_wait_until 30 e2e_bar_docked "$2"; then
+      e2e_pass "$2 docks its bar at the second start"
+      return 0
+    fi
+    e2e_log_program_state "$1" "$2" "$name-not-docked-again"
+  fi
+  e2e_fail "$2 docks its bar"
+  return 1
 }
 
 # How many copies of <program.exe> started from <folder> are running, as the system sees it
