@@ -88,17 +88,17 @@ check_slide() {
   wineserver -k; wineserver -w
 }
 
-# The exit clicks come as fast as Wine takes them after the top button, at the places the first
-# exit found; the samples show whether the panel was still opening when the process ended.
-# Sets EXIT_OUTCOME; succeeds when the process ended, its icon went and the panel was seen
-# growing until then. A machine quick enough to finish the opening first, or a tray menu that
-# Wine closed again at once (see e2e_open_tray_menu), gets another try.
+# The exit clicks follow the top button as soon as the menu and the confirmation show, at the
+# places the first exit found; the samples show whether the panel was still opening when the
+# process ended. Sets EXIT_OUTCOME; succeeds when the process ended, its icon went and the panel
+# was seen growing until then. An opening that finished first anyway, or a tray menu that Wine
+# closed again at once (see e2e_open_tray_menu), gets another try.
 exit_while_opening() {  # <attempt>
   local folder ended=no icon=no
   folder=$(e2e_new_folder "slide-exit-$1" zero)
   e2e_start_docked "$folder" "$PROGRAM" retry || { EXIT_OUTCOME="the bar did not dock"; return 1; }
   panel_watch_start "$WATCH" 15000 1500
-  (sleep 0.9; e2e_screenshot "panel-slide-11-exit-while-opening-$1" >/dev/null) &
+  (sleep 0.45; e2e_screenshot "panel-slide-11-exit-while-opening-$1" >/dev/null) &
   press_top_button_and_exit_quickly
   e2e_wait_until 15 ended "$folder" "$PROGRAM" && ended=yes
   e2e_wait_until 10 tray_icon_gone && icon=yes

@@ -167,13 +167,26 @@ exit_from_tray() {  # <program.exe> <screenshot prefix>
   click_at "$x" "$y"
 }
 
-# The top button, then the three clicks of the exit as fast as Wine takes them, in one run of
-# xdotool, at the places exit_from_tray found (the menu opens at the pointer and the
-# confirmation at the screen's middle, so they are the same each time).
+# The X window under the pointer.
+pointer_window() { xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
+pointer_window_is_not() { [ "$(pointer_window)" != "$1" ]; }
+
+# The top button, then the three clicks of the exit, each as soon as what it clicks is on the
+# screen, at the places exit_from_tray found (the menu opens at the pointer and the confirmation
+# at the screen's middle, so they are the same each time). A new X window under the pointer at
+# the icon says that the menu is up, one at the Yes button that the confirmation is: fixed waits
+# long enough for a loaded machine would let a quick one finish the opening first.
 press_top_button_and_exit_quickly() {
+  local under_icon under_yes
   # shellcheck disable=SC2086
-  xdotool mousemove $((E2E_SCREEN_WIDTH - 89 + 8 + 36)) 19 sleep 0.1 click 1 \
-    mousemove $EXIT_ICON sleep 0.1 click 3 sleep 0.25 \
-    mousemove $EXIT_ITEM sleep 0.1 click 1 sleep 0.3 \
-    mousemove $EXIT_YES sleep 0.1 click 1
+  {
+    xdotool mousemove $EXIT_YES; under_yes=$(pointer_window)
+    xdotool mousemove $EXIT_ICON; under_icon=$(pointer_window)
+    xdotool mousemove $((E2E_SCREEN_WIDTH - 89 + 8 + 36)) 19 sleep 0.1 click 1 \
+      mousemove $EXIT_ICON sleep 0.05 click 3
+    e2e_wait_until 3 pointer_window_is_not "$under_icon"
+    xdotool mousemove $EXIT_ITEM sleep 0.05 click 1 mousemove $EXIT_YES
+    e2e_wait_until 3 pointer_window_is_not "$under_yes"
+    xdotool sleep 0.05 click 1
+  }
 }
