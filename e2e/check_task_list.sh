@@ -20,8 +20,8 @@ buttons_are() { [ "$(taskbar_buttons)" -eq "$1" ]; }
 check_task_list() {  # <program.exe>
   local program=$1 name=${1%.exe} folder
   folder=$(e2e_new_folder "task-list-$name" zero)
-  e2e_start_on_desktop "$folder" "$program"
-  e2e_check "$program reaches its main window on the desktop" e2e_wait_until 30 main_window_on_desktop "$program"
+  e2e_start_ready "$program reaches its main window on the desktop" \
+    e2e_start_on_desktop main_window_on_desktop "$folder" "$program" retry || { wineserver -k; wineserver -w; return; }
   e2e_check "the taskbar shows no button for it (only Start): $(taskbar_buttons)" buttons_are 1
   e2e_screenshot "task-list-1-launcher-alone-$name"
   e2e_start_on_desktop "$folder" notepad
