@@ -133,8 +133,8 @@ e2e_start() {
 }
 
 # What the system shows of <program.exe> started from <folder>, for the log of a check that did
-# not see what it waited for: its processes, its windows (class, visibility and title: a message
-# box names itself there) and a screenshot.
+# not see what it waited for: its processes, its windows and their children (class, visibility,
+# title and text: a message box shows there) and a screenshot.
 e2e_log_program_state() {  # <folder> <program.exe> <screenshot>
   e2e_log "state of $2: $(e2e_program_count "$1" "$2") process(es); windows:"
   e2e_probe "$2" | sed "s/^/    /"
