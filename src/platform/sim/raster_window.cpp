@@ -77,7 +77,8 @@ void DrawPicture(RasterImage& image, const platform::Picture& picture, const pla
   image.Paste(area, where.left, where.top);
 }
 
-void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect, platform::Colour back) {
+// A picture lies on what the window shows behind it, so its transparent parts show the window.
+void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect) {
   using platform::ControlKind;
   if (control.spec.kind == ControlKind::FolderView) {
     FillRect(image, rect, kFolderPane);
@@ -85,7 +86,6 @@ void DrawControl(RasterImage& image, const SimControl& control, const platform::
     return;
   }
   if (control.spec.kind == ControlKind::Label) return;  // the launcher's windows have none
-  FillRect(image, rect, back);
   DrawPicture(image, control.picture, rect, control.spec.kind == ControlKind::Image && control.spec.stretch);
   if (control.border_style == 1) FrameRect(image, rect, platform::kBlack);
 }
@@ -105,7 +105,7 @@ RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen) {
   FillRect(image, client, window.spec.back_color);
   DrawPicture(image, window.background, client, false);
   for (const auto& [id, control] : window.controls) {
-    DrawControl(image, control, ControlRect(control.spec, screen, client), window.spec.back_color);
+    DrawControl(image, control, ControlRect(control.spec, screen, client));
   }
   return image;
 }

@@ -20,7 +20,7 @@ bool SimProcesses::StartProgram(const std::string& command_line, int show_comman
 bool SimFolderView::Navigate(platform::WindowHandle window, int control, const std::string& location) {
   log_.Record("Navigate", window, control, location);
   locations.push_back(location);
-  return true;
+  return panes.Show(window, control, location);
 }
 
 bool SimEventLog::Write(const std::string& source, platform::EventLogType type, const std::string& text) {

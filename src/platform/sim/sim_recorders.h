@@ -9,6 +9,7 @@
 #include "platform/folder_view_port.h"
 #include "platform/process_port.h"
 #include "platform/sim/call_log.h"
+#include "platform/sim/sim_folder_panes.h"
 
 namespace tarnwick::sim {
 
@@ -30,6 +31,7 @@ class SimFolderView : public platform::FolderViewPort {
   explicit SimFolderView(CallLog& log) : log_(log) {}
   bool Navigate(platform::WindowHandle window, int control, const std::string& location) override;
   std::vector<std::string> locations;
+  SimFolderPanes panes;  // what each view shows now
 
  private:
   CallLog& log_;

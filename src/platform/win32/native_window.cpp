@@ -49,8 +49,7 @@ NativeWindow::NativeWindow(const WindowContext& context, platform::WindowEvents&
 
 bool NativeWindow::Build(const platform::WindowSpec& spec) {
   RegisterWindowClassOnce(context_.instance, kWindowClass, Procedure);
-  back_color_ = spec.back_color;
-  back_brush_.Reset(CreateSolidBrush(back_color_));
+  back_brush_.Reset(CreateSolidBrush(spec.back_color));
   const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
   const RECT outer = OuterRect(spec, context_.scale, style);
   // The window procedure takes ownership of the handle at WM_NCCREATE.

@@ -44,7 +44,6 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   bool Build(const platform::WindowSpec& spec);
   HWND Handle() const { return window_.Get(); }
   const TwipsScale& Scale() const { return context_.scale; }
-  COLORREF BackColor() const { return back_color_; }
   // The logic's handler, or null once the window is being torn down.
   platform::WindowEvents* Events() const { return events_; }
   NativeControl* FindControl(int id);
@@ -62,7 +61,6 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
 
   const WindowContext& context_;
   platform::WindowEvents* events_;
-  COLORREF back_color_ = 0;
   GdiBrush back_brush_;
   platform::Picture background_;
   std::vector<std::unique_ptr<NativeControl>> controls_;

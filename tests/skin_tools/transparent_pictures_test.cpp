@@ -1,0 +1,47 @@
+// Pictures with transparent parts in the preview: the window's background picture and colour show
+// through them, as they do in the launcher's windows.
+#include <gtest/gtest.h>
+
+#include "platform/sim/sim_pictures.h"
+#include "skin_folder.h"
+#include "skin_tools/skin_preview.h"
+
+namespace tarnwick::skin_test {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00C000;
+
+TEST(TransparentPictures, DecodeWithTheirTransparentPartsClear) {
+  for (const std::string& bytes : {test::AlphaPng(4, 2, test::LeftHalfOpaque(4, 2, kRed)),
+                                   test::TransparentGif(4, 2, test::LeftHalfOpaque(4, 2, kRed))}) {
+    const sim::PictureLoad load = sim::DecodePictureBytes(std::vector<unsigned char>(bytes.begin(), bytes.end()), "t");
+    ASSERT_TRUE(load.picture) << static_cast<int>(load.outcome);
+    const auto& pixels = dynamic_cast<const sim::SimPictureData*>(load.picture->Data())->Pixels();
+    EXPECT_EQ(pixels[0], 0xFF0000FFu) << "opaque red, 0xAABBGGRR";
+    EXPECT_EQ(pixels[7] >> 24, 0u) << "transparent";
+  }
+}
+
+// The bar with a green background picture; button 1 (73 x 57 at 8, 40) is a PNG and button 2 (at
+// 8, 104) a GIF, each with an opaque left half and a transparent right half; button 3 is an alpha
+// PNG with no background picture under it where it stands.
+TEST(TransparentPictures, ShowTheBarsBackgroundPictureAndColourThroughInThePreview) {
+  SkinFolder folder;
+  folder.WriteConfig("[BG1]\r\nimage=bg.bmp\r\n[001]\r\nimage=a.png\r\n[002]\r\nimage=b.gif\r\n[003]\r\nimage=a.png\r\n");
+  folder.WriteFile("image/bg.bmp", test::SolidBmp(89, 160, kGreen));
+  folder.WriteFile("image/a.png", test::AlphaPng(73, 57, test::LeftHalfOpaque(73, 57, kRed)));
+  folder.WriteFile("image/b.gif", test::TransparentGif(73, 57, test::LeftHalfOpaque(73, 57, kBlue)));
+  static sim::Cp949CodePage code_page;
+  const auto preview = skin_tools::RenderPreview(folder.Path(), code_page, {});
+  ASSERT_TRUE(preview.image) << preview.problem;
+  const int left = 1280 - 89 + 8;
+  const auto at = [&](int x, int y) { return preview.image->At(left + x, y); };
+  EXPECT_EQ(at(10, 40 + 28), platform::MakeColour(255, 0, 0)) << "the PNG's opaque half";
+  EXPECT_EQ(at(60, 40 + 28), platform::MakeColour(0, 192, 0)) << "the background picture through the PNG";
+  EXPECT_EQ(at(10, 104 + 28), platform::MakeColour(0, 0, 255)) << "the GIF's opaque half";
+  EXPECT_EQ(at(60, 104 + 28), platform::MakeColour(0, 192, 0)) << "the background picture through the GIF";
+  EXPECT_EQ(at(60, 168 + 28), 0x404040u) << "the window's colour below the background picture";
+}
+
+}  // namespace
+}  // namespace tarnwick::skin_test

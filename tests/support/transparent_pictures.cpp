@@ -1,0 +1,86 @@
+#include <stb/stb_image_write.h>
+
+#include <algorithm>
+
+#include "support/picture_files.h"
+
+namespace tarnwick::test {
+namespace {
+
+void AppendToString(void* context, void* data, int size) {
+  static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(size));
+}
+
+void PutShort(std::string& out, int value) {
+  out.push_back(static_cast<char>(value & 0xFF));
+  out.push_back(static_cast<char>(value >> 8 & 0xFF));
+}
+
+// LZW codes of 3 bits, least significant bit first. A clear code before every second pixel keeps
+// the decoder's table from growing past 3-bit codes, so every pixel can be a literal.
+std::string LiteralLzw(const std::vector<int>& indices) {
+  constexpr int kClear = 4, kEnd = 5, kBits = 3;
+  std::string bytes;
+  std::uint32_t buffer = 0;
+  int filled = 0;
+  const auto put = [&](int code) {
+    buffer |= static_cast<std::uint32_t>(code) << filled;
+    for (filled += kBits; filled >= 8; filled -= 8, buffer >>= 8) bytes.push_back(static_cast<char>(buffer & 0xFF));
+  };
+  for (std::size_t i = 0; i < indices.size(); ++i) {
+    if (i % 2 == 0) put(kClear);
+    put(indices[i]);
+  }
+  put(kEnd);
+  if (filled > 0) bytes.push_back(static_cast<char>(buffer & 0xFF));
+  return bytes;
+}
+
+}  // namespace
+
+std::string AlphaPng(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  std::vector<unsigned char> rgba;
+  for (const std::uint32_t argb : pixels) {
+    for (const int shift : {16, 8, 0, 24}) rgba.push_back(static_cast<unsigned char>(argb >> shift & 0xFF));
+  }
+  std::string png;
+  stbi_write_png_to_func(AppendToString, &png, width, height, 4, rgba.data(), width * 4);
+  return png;
+}
+
+std::string TransparentGif(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  const auto opaque = std::find_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 != 0; });
+  const std::uint32_t rgb = opaque == pixels.end() ? 0 : *opaque & 0xFFFFFF;
+  std::string gif = "GIF89a";
+  PutShort(gif, width);
+  PutShort(gif, height);
+  gif += std::string("\x80\x00\x00", 3);  // a global table of two colours
+  gif += {static_cast<char>(rgb >> 16), static_cast<char>(rgb >> 8 & 0xFF), static_cast<char>(rgb & 0xFF), 0, 0, 0};
+  gif += std::string("\x21\xF9\x04\x01\x00\x00\x01\x00", 8);  // index 1 is transparent
+  gif += '\x2C';
+  PutShort(gif, 0);
+  PutShort(gif, 0);
+  PutShort(gif, width);
+  PutShort(gif, height);
+  gif += std::string("\x00\x02", 2);  // no local table; LZW codes start at 2 bits + 1
+  std::vector<int> indices;
+  for (const std::uint32_t p : pixels) indices.push_back(p >> 24 == 0 ? 1 : 0);
+  const std::string data = LiteralLzw(indices);
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::string block = data.substr(at, 255);
+    gif += static_cast<char>(block.size());
+    gif += block;
+  }
+  gif += std::string("\x00\x3B", 2);
+  return gif;
+}
+
+std::vector<std::uint32_t> LeftHalfOpaque(int width, int height, std::uint32_t rgb) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = static_cast<int>(i % static_cast<std::size_t>(width)) < width / 2 ? 0xFF000000u | rgb : 0;
+  }
+  return pixels;
+}
+
+}  // namespace tarnwick::test
