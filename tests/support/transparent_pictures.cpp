@@ -75,6 +75,40 @@ std::string TransparentGif(int width, int height, const std::vector<std::uint32_
   return gif;
 }
 
+std::string BitmapIcon(int width, int height, const std::vector<std::uint32_t>& pixels, int bits) {
+  const int row = (width * bits + 31) / 32 * 4, mask_row = (width + 31) / 32 * 4;
+  std::string rows, mask;
+  for (int y = height - 1; y >= 0; --y) {  // bottom up
+    std::string colour_line, mask_line(static_cast<std::size_t>(mask_row), '\0');
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t argb = pixels[static_cast<std::size_t>(y * width + x)];
+      for (int i = 0; i < bits / 8; ++i) colour_line.push_back(static_cast<char>(argb >> (8 * i) & 0xFF));
+      if (argb >> 24 == 0) mask_line[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+    }
+    colour_line.resize(static_cast<std::size_t>(row), '\0');
+    rows += colour_line;
+    mask += mask_line;
+  }
+  std::string icon;
+  PutShort(icon, 0);
+  PutShort(icon, 1);
+  PutShort(icon, 1);
+  icon += {static_cast<char>(width), static_cast<char>(height), 0, 0, 1, 0, static_cast<char>(bits), 0};
+  const auto size = static_cast<int>(40 + rows.size() + mask.size());
+  PutShort(icon, size & 0xFFFF);
+  PutShort(icon, size >> 16);
+  PutShort(icon, 22);  // the picture follows the directory
+  PutShort(icon, 0);
+  for (const int value : {40, width, 2 * height}) {
+    PutShort(icon, value);
+    PutShort(icon, 0);
+  }
+  PutShort(icon, 1);
+  PutShort(icon, bits);
+  icon.append(24, '\0');  // no compression, sizes and colour counts left to the reader
+  return icon + rows + mask;
+}
+
 std::vector<std::uint32_t> LeftHalfOpaque(int width, int height, std::uint32_t rgb) {
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   for (std::size_t i = 0; i < pixels.size(); ++i) {
