@@ -40,6 +40,7 @@ check_tab() {  # <program.exe> <panel hex> <tab> <location> <what> <name>
   click_control "$program" "$panel" 5
   e2e_check "the next tab with a real folder lists it" e2e_wait_until 10 panel_shows_item "$panel" docs-file.txt
   e2e_check "...and the notice is gone" no_notice "$program" "$panel"
+  e2e_screenshot "folder-unavailable-tab$3-then-5-$6"
 }
 
 check_edition() {  # <program.exe> <open rect>
