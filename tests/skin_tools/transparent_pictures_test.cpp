@@ -14,12 +14,23 @@ constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00C000;
 TEST(TransparentPictures, DecodeWithTheirTransparentPartsClear) {
   const auto pixels = test::LeftHalfOpaque(4, 2, kRed);
   for (const std::string& bytes : {test::AlphaPng(4, 2, pixels), test::TransparentGif(4, 2, pixels),
-                                   test::BitmapIcon(4, 2, pixels, 32), test::BitmapIcon(4, 2, pixels, 24)}) {
+                                   test::BitmapIcon(4, 2, pixels, 32), test::BitmapIcon(4, 2, pixels, 24),
+                                   test::BitmapIcon(4, 2, pixels, 8), test::BitmapIcon(4, 2, pixels, 4),
+                                   test::BitmapIcon(4, 2, pixels, 1)}) {
     const sim::PictureLoad load = sim::DecodePictureBytes(std::vector<unsigned char>(bytes.begin(), bytes.end()), "t");
     ASSERT_TRUE(load.picture) << static_cast<int>(load.outcome);
     const auto& pixels = dynamic_cast<const sim::SimPictureData*>(load.picture->Data())->Pixels();
     EXPECT_EQ(pixels[0], 0xFF0000FFu) << "opaque red, 0xAABBGGRR";
     EXPECT_EQ(pixels[7] >> 24, 0u) << "transparent";
+  }
+}
+
+TEST(TransparentPictures, ACutOffIconIsUndecodable) {
+  const std::string icon = test::BitmapIcon(4, 2, test::LeftHalfOpaque(4, 2, kRed), 32);
+  for (const std::size_t keep : {std::size_t(4), std::size_t(20), icon.size() - 1}) {
+    const std::vector<unsigned char> bytes(icon.begin(), icon.begin() + static_cast<std::ptrdiff_t>(keep));
+    const sim::PictureLoad load = sim::DecodePictureBytes(bytes, "cut");
+    EXPECT_FALSE(load.picture) << keep << " bytes";
   }
 }
 

@@ -36,6 +36,12 @@ std::string LiteralLzw(const std::vector<int>& indices) {
   return bytes;
 }
 
+// The colour (0xRRGGBB) of the first pixel that has alpha, black when none has.
+std::uint32_t FirstOpaqueColour(const std::vector<std::uint32_t>& pixels) {
+  const auto opaque = std::find_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 != 0; });
+  return opaque == pixels.end() ? 0 : *opaque & 0xFFFFFF;
+}
+
 }  // namespace
 
 std::string AlphaPng(int width, int height, const std::vector<std::uint32_t>& pixels) {
@@ -49,8 +55,7 @@ std::string AlphaPng(int width, int height, const std::vector<std::uint32_t>& pi
 }
 
 std::string TransparentGif(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  const auto opaque = std::find_if(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 != 0; });
-  const std::uint32_t rgb = opaque == pixels.end() ? 0 : *opaque & 0xFFFFFF;
+  const std::uint32_t rgb = FirstOpaqueColour(pixels);
   std::string gif = "GIF89a";
   PutShort(gif, width);
   PutShort(gif, height);
@@ -77,15 +82,25 @@ std::string TransparentGif(int width, int height, const std::vector<std::uint32_
 
 std::string BitmapIcon(int width, int height, const std::vector<std::uint32_t>& pixels, int bits) {
   const int row = (width * bits + 31) / 32 * 4, mask_row = (width + 31) / 32 * 4;
-  std::string rows, mask;
+  std::string table, rows, mask;
+  if (bits <= 8) {  // black, then the colour of the first pixel with alpha
+    const std::uint32_t rgb = FirstOpaqueColour(pixels);
+    table.append(4, '\0');
+    table += {static_cast<char>(rgb & 0xFF), static_cast<char>(rgb >> 8 & 0xFF), static_cast<char>(rgb >> 16), 0};
+    table.resize(std::size_t(4) << bits, '\0');
+  }
   for (int y = height - 1; y >= 0; --y) {  // bottom up
-    std::string colour_line, mask_line(static_cast<std::size_t>(mask_row), '\0');
+    std::string colour_line(static_cast<std::size_t>(row), '\0'), mask_line(static_cast<std::size_t>(mask_row), '\0');
     for (int x = 0; x < width; ++x) {
       const std::uint32_t argb = pixels[static_cast<std::size_t>(y * width + x)];
-      for (int i = 0; i < bits / 8; ++i) colour_line.push_back(static_cast<char>(argb >> (8 * i) & 0xFF));
+      if (bits <= 8) {
+        const int bit = x * bits;
+        colour_line[static_cast<std::size_t>(bit / 8)] |= static_cast<char>((argb >> 24 != 0 ? 1 : 0) << (8 - bits - bit % 8));
+      } else {
+        for (int i = 0; i < bits / 8; ++i) colour_line[static_cast<std::size_t>(x * bits / 8 + i)] = static_cast<char>(argb >> (8 * i));
+      }
       if (argb >> 24 == 0) mask_line[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
     }
-    colour_line.resize(static_cast<std::size_t>(row), '\0');
     rows += colour_line;
     mask += mask_line;
   }
@@ -94,7 +109,7 @@ std::string BitmapIcon(int width, int height, const std::vector<std::uint32_t>& 
   PutShort(icon, 1);
   PutShort(icon, 1);
   icon += {static_cast<char>(width), static_cast<char>(height), 0, 0, 1, 0, static_cast<char>(bits), 0};
-  const auto size = static_cast<int>(40 + rows.size() + mask.size());
+  const auto size = static_cast<int>(40 + table.size() + rows.size() + mask.size());
   PutShort(icon, size & 0xFFFF);
   PutShort(icon, size >> 16);
   PutShort(icon, 22);  // the picture follows the directory
@@ -106,7 +121,7 @@ std::string BitmapIcon(int width, int height, const std::vector<std::uint32_t>& 
   PutShort(icon, 1);
   PutShort(icon, bits);
   icon.append(24, '\0');  // no compression, sizes and colour counts left to the reader
-  return icon + rows + mask;
+  return icon + table + rows + mask;
 }
 
 std::vector<std::uint32_t> LeftHalfOpaque(int width, int height, std::uint32_t rgb) {
