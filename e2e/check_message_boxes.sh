@@ -16,11 +16,8 @@ box_line() { e2e_probe "$1" | CAPTION="$2" awk '/^window=.* visible=1 class=#327
 box_shown() { [ -n "$(box_line "$1" "$2")" ]; }
 box_handle() { box_line "$1" "$2" | sed -n 's/^window=\([0-9a-f]*\) .*/\1/p'; }
 box_owner() { box_line "$1" "$2" | sed -n 's/.* owner=\([0-9a-f]*\) .*/\1/p'; }
-bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* visible=1 class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
-state_of() { wine "$E2E_BUILD/window_probe.exe" --state "$1" 2>/dev/null | tr -d '\r'; }
-has_state() { state_of "$1" | grep -q "$2"; }  # <hex> <field=value>
 notepad_handle() { e2e_probe notepad.exe | sed -n 's/^window=\([0-9a-f]*\) .* visible=1 class=Notepad .*/\1/p' | head -1; }
-notepad_in_front() { local n; n=$(notepad_handle); [ -n "$n" ] && has_state "$n" foreground=1; }
+notepad_in_front() { local n; n=$(notepad_handle); [ -n "$n" ] && e2e_window_has_state "$n" foreground=1; }
 
 # Puts Notepad in front of everything, then clicks at <x> <y> on a window that <caption>'s box
 # disabled, and expects the box in front again.
@@ -32,26 +29,26 @@ check_click_brings_box() {  # <program.exe> <caption> <x> <y> <what>
   wine "$E2E_BUILD/window_probe.exe" --activate "$notepad" >/dev/null 2>&1
   e2e_check "Notepad is in front of the \"$2\" box" e2e_wait_until 5 notepad_in_front
   click_at "$3" "$4"
-  e2e_check "a click on the disabled $5 brings the \"$2\" box forward" e2e_wait_until 5 has_state "$box" foreground=1
+  e2e_check "a click on the disabled $5 brings the \"$2\" box forward" e2e_wait_until 5 e2e_window_has_state "$box" foreground=1
 }
 
 check_owned_boxes() {  # <program.exe> <product title>
   local program=$1 name=${1%.exe} folder bar panel x y
   folder=$(e2e_new_folder "boxes-$name" zero)
   e2e_start_docked "$folder" "$program" retry || { wineserver -k; wineserver -w; return; }
-  bar=$(bar_handle "$program")
+  bar=$(e2e_bar_handle "$program")
 
   e2e_check "the tray menu opens" e2e_open_tray_menu "$program"
   read -r x y < <(e2e_menu_centre "$program")
   click_at "$x" "$y"
   e2e_check "\"종료\" shows the exit confirmation" e2e_wait_until 5 box_shown "$program" Close
   e2e_check "the exit confirmation is owned by the bar ($bar)" test "$(box_owner "$program" Close)" = "$bar"
-  e2e_check "...which is disabled while it is open" has_state "$bar" enabled=0
+  e2e_check "...which is disabled while it is open" e2e_window_has_state "$bar" enabled=0
   read -r x y < <(e2e_bar_button_centre 5)
   check_click_brings_box "$program" Close "$x" "$y" bar
   e2e_screenshot "boxes-1-confirmation-forward-$name"
   e2e_click_box_button "$program" Close "&No"
-  e2e_check "after No the bar is enabled again" e2e_wait_until 3 has_state "$bar" enabled=1
+  e2e_check "after No the bar is enabled again" e2e_wait_until 3 e2e_window_has_state "$bar" enabled=1
 
   press_top_button
   e2e_check "the top button opens the side panel" e2e_wait_until 10 eval '[ -n "$(panel_handle)" ] && ! panel_hidden'
@@ -61,13 +58,13 @@ check_owned_boxes() {  # <program.exe> <product title>
   e2e_check "About shows its box" e2e_wait_until 5 box_shown "$program" "About..."
   e2e_check "the About box is owned by the panel ($panel)" test "$(box_owner "$program" "About...")" = "$panel"
   e2e_check "...which is disabled while it is open, and so is the bar" \
-    eval 'has_state "$panel" enabled=0 && has_state "$bar" enabled=0'
+    eval 'e2e_window_has_state "$panel" enabled=0 && e2e_window_has_state "$bar" enabled=0'
   read -r x y < <(panel_control_centre "$program" "$panel" 1)
   check_click_brings_box "$program" "About..." "$x" "$y" panel
   e2e_screenshot "boxes-2-about-forward-$name"
   e2e_click_box_button "$program" "About..." OK
   e2e_check "after OK the panel and the bar are enabled again" \
-    e2e_wait_until 3 eval 'has_state "$panel" enabled=1 && has_state "$bar" enabled=1'
+    e2e_wait_until 3 eval 'e2e_window_has_state "$panel" enabled=1 && e2e_window_has_state "$bar" enabled=1'
 
   e2e_start "$folder" "$program"
   e2e_check "a second copy shows its refusal" e2e_wait_until 20 box_shown "$program" "$name"

@@ -8,16 +8,13 @@ e2e_init "$@"
 [ -f "$E2E_BUILD/panel_probe.exe" ] || e2e_skip "$E2E_BUILD/panel_probe.exe is missing"
 WS_MINIMIZEBOX=0x20000
 
-bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* visible=1 class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
-state_of() { wine "$E2E_BUILD/window_probe.exe" --state "$1" 2>/dev/null | tr -d '\r'; }
-has_state() { state_of "$1" | grep -q "$2"; }  # <hex> <field=value>
-no_minimise_box() { [ $((0x$(state_of "$1" | sed -n 's/.*style=//p') & WS_MINIMIZEBOX)) -eq 0 ]; }
+no_minimise_box() { [ $((0x$(e2e_window_state "$1" | sed -n 's/.*style=//p') & WS_MINIMIZEBOX)) -eq 0 ]; }
 
 check_minimised_bar() {  # <program.exe>
   local program=$1 name=${1%.exe} folder bar panel x y
   folder=$(e2e_new_folder "minimised-$name" zero)
   e2e_start_docked "$folder" "$program" retry || { wineserver -k; wineserver -w; return; }
-  bar=$(bar_handle "$program")
+  bar=$(e2e_bar_handle "$program")
   e2e_check "the bar has no minimise box" no_minimise_box "$bar"
   press_top_button
   e2e_check "the top button opens the side panel" e2e_wait_until 10 eval '[ -n "$(panel_handle)" ] && ! panel_hidden'
@@ -31,9 +28,9 @@ check_minimised_bar() {  # <program.exe>
   read -r x y < <(e2e_tray_icon_centre)
   xdotool mousemove "$x" "$y"; sleep 0.3
   xdotool click --repeat 2 --delay 80 1
-  e2e_check "a left double-click on the tray icon restores the bar" e2e_wait_until 3 has_state "$bar" iconic=0
+  e2e_check "a left double-click on the tray icon restores the bar" e2e_wait_until 3 e2e_window_has_state "$bar" iconic=0
   e2e_check "...docked at the right edge" e2e_wait_until 3 e2e_bar_docked "$program"
-  e2e_check "...and in front" e2e_wait_until 3 has_state "$bar" foreground=1
+  e2e_check "...and in front" e2e_wait_until 3 e2e_window_has_state "$bar" foreground=1
   e2e_screenshot "minimised-3-bar-restored-$name"
   wineserver -k; wineserver -w
 }
