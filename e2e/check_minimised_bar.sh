@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # No window of the launcher can be lost by minimising it, with real input under Wine: neither
-# the bar nor the side panel has a minimise box, and a bar minimised from outside (as the shell
-# does for Win+Down) comes back, docked and in front, at a left double-click on the tray icon.
+# the bar nor the side panel has a minimise box, the bar's window menu (Alt+Space) offers no
+# Minimize, and a bar minimised from outside (as the shell does for Win+Down) comes back, docked
+# and in front, at a left double-click on the tray icon.
 # Usage: check_minimised_bar.sh <windows build folder>
 source "$(dirname "$0")/side_panel_lib.sh"
 e2e_init "$@"
@@ -16,6 +17,16 @@ check_minimised_bar() {  # <program.exe>
   e2e_start_docked "$folder" "$program" retry || { wineserver -k; wineserver -w; return; }
   bar=$(e2e_bar_handle "$program")
   e2e_check "the bar has no minimise box" no_minimise_box "$bar"
+  # From the keyboard: a click on the bar's bare surface between buttons 1 and 2 gives it the
+  # focus, Alt+Space opens its window menu, whose Minimize (n) is not offered.
+  xdotool mousemove $(($(e2e_bar_left) + 44)) 100; sleep 0.3
+  xdotool click 1; sleep 0.5
+  xdotool key alt+space
+  e2e_check "Alt+Space opens the bar's window menu" e2e_wait_until 3 e2e_menu_shown "$program"
+  e2e_screenshot "minimised-0-window-menu-$name"
+  xdotool key n; sleep 1
+  e2e_check "...whose Minimize leaves the bar docked" eval 'e2e_window_has_state "$bar" iconic=0 && e2e_bar_docked "$program"'
+  xdotool key Escape; sleep 0.5
   press_top_button
   e2e_check "the top button opens the side panel" e2e_wait_until 10 eval '[ -n "$(panel_handle)" ] && ! panel_hidden'
   panel=$(panel_handle)
