@@ -9,7 +9,11 @@ e2e_init "$@"
 [ -f "$E2E_BUILD/panel_probe.exe" ] || e2e_skip "$E2E_BUILD/panel_probe.exe is missing"
 WS_MINIMIZEBOX=0x20000
 
-no_minimise_box() { [ $((0x$(e2e_window_state "$1" | sed -n 's/.*style=//p') & WS_MINIMIZEBOX)) -eq 0 ]; }
+no_minimise_box() {  # <hex>: fails for a window that is not there
+  local style
+  style=$(e2e_window_state "$1" | sed -n 's/.*style=\([0-9a-f]*\)$/\1/p')
+  [ -n "$style" ] && [ $((0x$style & WS_MINIMIZEBOX)) -eq 0 ]
+}
 
 check_minimised_bar() {  # <program.exe>
   local program=$1 name=${1%.exe} folder bar panel x y
