@@ -130,7 +130,8 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wstring(argv[1]) == L"--state") {
     const HWND window = WindowArgument(argv[2]);
     if (!IsWindow(window)) return 1;
-    std::printf("iconic=%d enabled=%d foreground=%d style=%lx\n", IsIconic(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0,
+    std::printf("iconic=%d enabled=%d foreground=%d style=%lx\n", IsIconic(window) ? 1 : 0,
+                IsWindowEnabled(window) ? 1 : 0,
                 GetForegroundWindow() == window ? 1 : 0, static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     std::fflush(stdout);
     return 0;

@@ -142,7 +142,8 @@ void Form1::RestoreFromTray() {
 }
 
 void Form1::mnuExit_Click() {
-  const int answer = platform_.windows.ShowMessageBox(window_, titles::ExitQuestion(edition_), "Close", platform::kMbYesNo);
+  const int answer =
+      platform_.windows.ShowMessageBox(window_, titles::ExitQuestion(edition_), "Close", platform::kMbYesNo);
   if (answer != platform::kIdYes) {
     Show();
     return;

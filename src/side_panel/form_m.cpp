@@ -103,7 +103,8 @@ void FormM::Image_Click(int n) {
   } else if (n >= kFirstProgramButton && n <= kLastProgramButton) {
     StartProgram(n);
   } else if (n == kAboutButton) {
-    (void)platform_.windows.ShowMessageBox(window_, titles::AboutText(edition_), "About...", platform::kMbIconInformation);
+    (void)platform_.windows.ShowMessageBox(window_, titles::AboutText(edition_), "About...",
+                                           platform::kMbIconInformation);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/modal_ui.h"
 
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/win32_text.h"
@@ -28,7 +29,7 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM lparam) {
   return TRUE;
 }
 
-// The dialog class of the system's message boxes.
+// A visible, enabled window of the dialog class that the system's message boxes use.
 bool IsOpenBox(HWND window) {
   wchar_t name[8] = L"";
   return IsWindowVisible(window) && IsWindowEnabled(window) && GetClassNameW(window, name, 8) > 0 &&
