@@ -108,6 +108,22 @@ main_window_on_desktop() {
   e2e_probe_desktop "$1" | grep -q "visible=1 class=TarnwickWindow .* title=Tarnwick™ Launcher Second Edition V1.1"
 }
 
+# The middle of the side panel's About button on the desktop: the panel's eleventh child (see
+# panel_control_centre); the panel is the program's visible window that is not the bar.
+desktop_about_centre() {
+  e2e_probe_desktop "$1" | BAR="rect=$(e2e_bar_left),0," awk '
+    /^window=/ { inpanel = ($0 ~ / visible=1 class=TarnwickWindow / && index($0, ENVIRON["BAR"]) == 0); n = 0; next }
+    inpanel && /^  child / && ++n == 11 { split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
+# Succeeds once the About button is in the same place in two readings half a second apart (the
+# full edition's panel slides open), and keeps that place in ABOUT_AT.
+about_button_at_rest() {
+  local first
+  first=$(desktop_about_centre "$1")
+  sleep 0.5
+  [ -n "$first" ] && [ "$(desktop_about_centre "$1")" = "$first" ] && ABOUT_AT=$first
+}
+
 check_no_task_list_entry() {  # <program.exe>
   local program=$1 name=${1%.exe} folder x y
   folder=$(e2e_new_folder "boxes-desktop-refusal-$name" none)
@@ -122,13 +138,9 @@ check_no_task_list_entry() {  # <program.exe>
     e2e_start_on_desktop main_window_on_desktop "$folder" "$program" retry || { wineserver -k; wineserver -w; return; }
   e2e_wait_until 10 eval 'e2e_probe_desktop "$program" | grep -q "visible=1 class=TarnwickWindow rect=$(e2e_bar_left),0,"'
   press_top_button
-  sleep 3  # the full edition's panel slides open
-  # The About button: the panel's eleventh child (see panel_control_centre); the panel is the
-  # program's visible window that is not the bar.
-  read -r x y < <(e2e_probe_desktop "$program" | BAR="rect=$(e2e_bar_left),0," awk '
-    /^window=/ { inpanel = ($0 ~ / visible=1 class=TarnwickWindow / && index($0, ENVIRON["BAR"]) == 0); n = 0; next }
-    inpanel && /^  child / && ++n == 11 { split(substr($3, 6), r, ","); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
-  [ -n "$x" ] && click_at "$x" "$y"
+  e2e_check "the side panel opens on the desktop and comes to rest" e2e_wait_until 20 about_button_at_rest "$program"
+  read -r x y <<<"$ABOUT_AT"
+  click_at "$x" "$y"
   e2e_check "About shows its box on the desktop" e2e_wait_until 5 desktop_box_shown "$program" "About..."
   e2e_check "...without a taskbar button of its own: $(taskbar_buttons) button(s)" test "$(taskbar_buttons)" -eq 1
   e2e_screenshot "boxes-4-about-desktop-$name"
