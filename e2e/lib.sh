@@ -333,6 +333,11 @@ e2e_bar_window() {
   return 1
 }
 e2e_bar_docked() { e2e_bar_window "$1" >/dev/null; }
+# The Windows handle (hex) of <program.exe>'s bar, visible or not: its window at the screen's top.
+e2e_bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
+# "iconic=<0|1> enabled=<0|1> foreground=<0|1> style=<hex>" of the window <hex>.
+e2e_window_state() { wine "$E2E_BUILD/window_probe.exe" --state "$1" 2>/dev/null | tr -d '\r'; }
+e2e_window_has_state() { e2e_window_state "$1" | grep -q "$2"; }  # <hex> <field=value>
 
 # The colour of one screen pixel as "r,g,b".
 e2e_pixel() {

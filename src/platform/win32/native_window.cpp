@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/modal_ui.h"
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/window_class.h"
@@ -11,8 +12,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarnwickWindow";
 
+// No minimise box: the launcher's windows have no task-list entry to come back from.
 DWORD FrameStyleBits(platform::FrameStyle frame) {
-  if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   return WS_POPUP;
 }
 
@@ -126,6 +128,9 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // get that small would otherwise never end where that minimum is larger.
       reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{1, 1};
       return 0;
+    case WM_SETCURSOR:
+      BringModalBoxForwardOnPress(lparam);
+      break;
     case WM_DISPLAYCHANGE:
       if (context_.on_display_changed) context_.on_display_changed();
       break;

@@ -41,7 +41,8 @@ class Win32Windows final : public platform::WindowPort {
   float TwipsPerPixelX() const override { return context_.scale.per_pixel_x; }
   float TwipsPerPixelY() const override { return context_.scale.per_pixel_y; }
   int SystemMetric(int index) const override { return GetSystemMetrics(index); }
-  int ShowMessageBox(const std::string& text, const std::string& caption, int style) override;
+  int ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                     int style) override;
   int PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) override;
   bool ActivateByTitle(const std::string& title) override;
   platform::WindowHandle ForegroundWindow() const override;
