@@ -8,6 +8,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/sim/jpeg_guard.h"
 #include "platform/sim/sim_paths.h"
 
 namespace tarnwick::sim {
@@ -70,6 +71,11 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   }
   if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
     load.outcome = PictureOutcome::TooLarge;
+    return load;
+  }
+  const bool jpeg = bytes[0] == 0xFF && bytes[1] == 0xD8;  // the header was read, so two bytes are there
+  if (jpeg && HasOversizedHuffmanTable(bytes)) {
+    load.outcome = PictureOutcome::Undecodable;
     return load;
   }
   int width = 0, height = 0;

@@ -120,6 +120,9 @@ std::vector<ReferenceLookup> ReferenceLookups() {
       {"basic.ini", "none", "x", "   "}, {"basic.ini", "none", "x", "\"quoted default\""},
       {"basic.ini", "none", "x", "abcdefgh", 4}, {"basic.ini", "none", "x", missing},
       {"basic.ini", "none", "x", missing, 4, true}, {"basic.ini", "none", "x", missing, 5},
+      // A lead byte at the end of a name or of the default text is converted with the NUL.
+      {"basic.ini", "none", "x", "a\xb0"}, {"basic.ini", "none", "x", "a\xb0\xa1\xb0"}, {"basic.ini", "Q", "a\xb0"},
+      {"before-section.ini", "\xa1", "k"}, {"basic.ini", "Q\xfe", "b"},
       {"blanks.ini", "Tab", "k"}, {"blanks.ini", "x y", "k"}, {"blanks.ini", "x  y", "k"}, {"blanks.ini", "sub", "k"},
       {"blanks.ini", "vt", "k"}, {"blanks.ini", "ideo", "k2"}, {"blanks.ini", "ideo", "\xa1\xa1k2"},
       {"blanks.ini", "ideo", "k3"},
