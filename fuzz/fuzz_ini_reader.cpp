@@ -70,21 +70,39 @@ bool StartsOf(const std::string& answer, const std::string& value, const platfor
   return starts(with_quotes) || starts(inside);
 }
 
+// An argument as the reader may take it: up to its first NUL, with or without its last byte
+// (a lead byte there is lost with the NUL).
+std::vector<std::string> Readings(const std::string& argument) {
+  const std::string text = argument.substr(0, argument.find('\0'));
+  const platform::AnsiCodePage& code_page = sim::SharedCp949CodePage();
+  std::vector<std::string> readings{code_page.ToUtf8(text)};
+  if (!text.empty()) readings.push_back(code_page.ToUtf8(text.substr(0, text.size() - 1)));
+  return readings;
+}
+
 void CheckLookup(const std::optional<std::string>& text, const std::string& section, const std::string& key,
                  const std::string& default_text, std::size_t size) {
   const Answer first = Ask(text, section, key, default_text, size);
   const Answer again = Ask(text, section, key, default_text, size);
   if (first.count != again.count || first.bytes != again.bytes) std::abort();
   if (size == 0) return;
+  // What the answer may be the start of: the value found under some reading of the names
+  // (when they fit), or the default text.
+  std::vector<std::string> sources = Readings(default_text);
+  for (const std::string& section_text : Readings(section)) {
+    for (const std::string& key_text : Readings(key)) {
+      const bool fit = platform::Utf16Length(section_text) <= kLongestName &&
+                       platform::Utf16Length(key_text) <= kLongestName;
+      const auto found = text && fit ? platform::FindProfileValue(*text, section_text, key_text) : std::nullopt;
+      if (!found) continue;
+      if (text->find(*found) == std::string::npos) std::abort();  // a value is text of the file
+      sources.push_back(*found);
+    }
+  }
   const platform::AnsiCodePage& code_page = sim::SharedCp949CodePage();
-  const std::string section_text = code_page.ToUtf8(section.substr(0, section.find('\0')));
-  const std::string key_text = code_page.ToUtf8(key.substr(0, key.find('\0')));
-  const auto found = text ? platform::FindProfileValue(*text, section_text, key_text) : std::nullopt;
-  if (found && text->find(*found) == std::string::npos) std::abort();  // a value is text of the file
-  const std::string fallback = code_page.ToUtf8(default_text.substr(0, default_text.find('\0')));
-  const bool names_fit = platform::Utf16Length(section_text) <= kLongestName &&
-                         platform::Utf16Length(key_text) <= kLongestName;
-  if (!StartsOf(first.bytes, found && names_fit ? *found : fallback, code_page)) std::abort();
+  for (const std::string& source : sources)
+    if (StartsOf(first.bytes, source, code_page)) return;
+  std::abort();
 }
 
 }  // namespace

@@ -6,10 +6,15 @@
 // unwritten), and keeps each other disagreement, file and lookup, in WORK/disagreements.
 //
 //   ini_differential PROBE_EXE WORK FILES [SEED] [FILES_PER_RUN]
+//   ini_differential --recheck WORK
+// The second form asks the simulation again about each kept disagreement (after a change to
+// the reader) and prints those that still differ from the system's answer.
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +47,47 @@ testing::ProbeAnswer Simulate(const std::filesystem::path& file, const fuzz::Mad
                                                            buffer.data(), lookup.size, sim::SharedCp949CodePage());
   const bool terminated = count < buffer.size() && buffer[count] == '\0';
   return {count, std::string(buffer.data(), std::min(count, buffer.size())), terminated};
+}
+
+std::string FromHex(const std::string& hex) {
+  std::string bytes;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(char(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  return bytes;
+}
+
+// Reads back a disagreement that Keep wrote: the lookup and the system's answer.
+testing::ProbeAnswer ReadKept(const std::filesystem::path& kept, fuzz::MadeLookup& lookup) {
+  std::ifstream in(kept);
+  std::map<std::string, std::vector<std::string>> fields;
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string name;
+    words >> name;
+    for (std::string word; words >> word;) fields[name].push_back(word);
+    if (fields[name].empty()) fields[name].push_back("");
+  }
+  lookup = {FromHex(fields["section"][0]), FromHex(fields["key"][0]), FromHex(fields["default"][0]),
+            std::stoul(fields["size"][0])};
+  const auto& system = fields["system"];
+  return {std::stoul(system[0]), system.size() > 2 ? FromHex(system[1]) : "", system.back() == "1"};
+}
+
+int Recheck(const std::filesystem::path& work) {
+  std::size_t kept = 0, still = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(work / "disagreements")) {
+    if (entry.path().extension() != ".txt") continue;
+    ++kept;
+    fuzz::MadeLookup lookup;
+    const testing::ProbeAnswer system = ReadKept(entry.path(), lookup);
+    auto file = entry.path();
+    const testing::ProbeAnswer simulated = Simulate(file.replace_extension(".ini"), lookup);
+    if (simulated.count == system.count && simulated.bytes == system.bytes && simulated.terminated == system.terminated)
+      continue;
+    ++still;
+    std::printf("%s still differs\n", entry.path().string().c_str());
+  }
+  std::printf("kept %zu, still differing %zu\n", kept, still);
+  return still == 0 ? 0 : 1;
 }
 
 void Keep(const std::filesystem::path& folder, std::size_t index, const std::filesystem::path& file,
@@ -98,6 +144,7 @@ bool RunBatch(fuzz::IniFileMaker& maker, std::size_t files, const testing::WineP
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--recheck") return Recheck(argv[2]);
   if (argc < 4) {
     std::fprintf(stderr, "usage: ini_differential PROBE_EXE WORK FILES [SEED] [FILES_PER_RUN]\n");
     return 2;

@@ -69,6 +69,10 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
     load.outcome = PictureOutcome::CutOff;
     return load;
   }
+  if (load.width <= 0 || load.height <= 0) {  // the host decoder takes a GIF of no height
+    load.outcome = PictureOutcome::Undecodable;
+    return load;
+  }
   if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
     load.outcome = PictureOutcome::TooLarge;
     return load;
