@@ -61,6 +61,12 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
   int channels = 0;
+  // Before the decoder reads anything: reading the header takes in the tables too.
+  const bool jpeg = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
+  if (jpeg && HasOversizedHuffmanTable(bytes)) {
+    load.outcome = PictureOutcome::Undecodable;
+    return load;
+  }
   if (!stbi_info_from_memory(bytes.data(), size, &load.width, &load.height, &channels)) {
     load.outcome = PictureOutcome::NotAPicture;
     return load;
@@ -75,11 +81,6 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   }
   if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
     load.outcome = PictureOutcome::TooLarge;
-    return load;
-  }
-  const bool jpeg = bytes[0] == 0xFF && bytes[1] == 0xD8;  // the header was read, so two bytes are there
-  if (jpeg && HasOversizedHuffmanTable(bytes)) {
-    load.outcome = PictureOutcome::Undecodable;
     return load;
   }
   int width = 0, height = 0;
