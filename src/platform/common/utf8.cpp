@@ -127,7 +127,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool big_endian) {
       AppendUtf8(out, unit);
     }
   }
-  return out;  // an odd last byte is no unit: the system reads whole units only
+  if (index < bytes.size()) out.append(kReplacementCharacter);
+  return out;
 }
 
 std::size_t Utf16Length(std::string_view utf8) {

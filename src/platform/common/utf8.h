@@ -20,8 +20,8 @@ void AppendUtf8(std::string& out, char32_t code_point);
 // and a sequence cut short by the end of the text with all that is left of it.
 std::string SanitizeUtf8(std::string_view text);
 
-// UTF-16 bytes (no byte-order mark) to UTF-8; unpaired surrogates become U+FFFD and an odd
-// last byte is dropped.
+// UTF-16 bytes (no byte-order mark) to UTF-8; unpaired surrogates and an odd last byte
+// become U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool big_endian);
 
 // The number of UTF-16 code units of valid UTF-8 text.

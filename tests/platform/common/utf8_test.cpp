@@ -7,12 +7,12 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(Utf8, DecodesUtf16WithSurrogatePairsReplacesBrokenUnitsAndDropsAnOddByte) {
+TEST(Utf8, DecodesUtf16WithSurrogatePairsAndReplacesBrokenUnits) {
   EXPECT_EQ(Utf16ToUtf8("A\0\x5C\xD5"s, false), "A한");
   EXPECT_EQ(Utf16ToUtf8("\0A\xD5\x5C"s, true), "A한");
   EXPECT_EQ(Utf16ToUtf8("\x3D\xD8\x00\xDE"s, false), "😀");
   EXPECT_EQ(Utf16ToUtf8("\x3D\xD8" "A\0"s, false), "\xEF\xBF\xBD" "A");
-  EXPECT_EQ(Utf16ToUtf8("A\0B"s, false), "A");  // an odd last byte is no unit
+  EXPECT_EQ(Utf16ToUtf8("A\0B"s, false), "A\xEF\xBF\xBD");
 }
 
 // How many U+FFFD each invalid sequence becomes, as the system's decoder reads it under Wine.
