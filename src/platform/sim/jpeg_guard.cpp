@@ -5,7 +5,7 @@
 namespace tarnwick::sim {
 namespace {
 
-constexpr unsigned char kMarkerStart = 0xFF, kDefineHuffmanTable = 0xC4, kEndOfImage = 0xD9;
+constexpr unsigned char kMarkerStart = 0xFF, kStartOfImage = 0xD8, kDefineHuffmanTable = 0xC4, kEndOfImage = 0xD9;
 constexpr int kMostSymbols = 256;
 
 // Markers that stand alone, without a length: stuffing, TEM, restarts and start of image.
@@ -32,7 +32,11 @@ bool SegmentHasOversizedTable(const std::vector<unsigned char>& bytes, std::size
 }  // namespace
 
 bool HasOversizedHuffmanTable(const std::vector<unsigned char>& bytes) {
-  std::size_t at = 2;  // after the start-of-image marker
+  // The start-of-image marker, which the decoder also takes after more than one 0xFF.
+  std::size_t at = 0;
+  while (at < bytes.size() && bytes[at] == kMarkerStart) ++at;
+  if (at == 0 || at >= bytes.size() || bytes[at] != kStartOfImage) return false;
+  ++at;
   while (at + 4 <= bytes.size()) {
     if (bytes[at] != kMarkerStart) {  // scan data between markers
       ++at;

@@ -6,8 +6,9 @@
 
 namespace tarnwick::sim {
 
-// Whether a JPEG file's bytes hold a Huffman table of more than 256 symbols, read as the
-// decoder reads the segments (tables may also follow the first scan, in progressive files).
+// Whether the bytes are a JPEG file (as the decoder tells one) that holds a Huffman table of
+// more than 256 symbols, read as the decoder reads the segments (tables may also follow the
+// first scan, in progressive files).
 bool HasOversizedHuffmanTable(const std::vector<unsigned char>& bytes);
 
 }  // namespace tarnwick::sim

@@ -62,8 +62,7 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   PictureLoad load;
   int channels = 0;
   // Before the decoder reads anything: reading the header takes in the tables too.
-  const bool jpeg = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8;
-  if (jpeg && HasOversizedHuffmanTable(bytes)) {
+  if (HasOversizedHuffmanTable(bytes)) {
     load.outcome = PictureOutcome::Undecodable;
     return load;
   }

@@ -47,6 +47,12 @@ TEST(JpegGuard, GoodFilesLoadAndOversizedTablesAreRefusedBeforeOrAfterTheScan) {
   EXPECT_EQ(DecodePictureBytes(after_scan, "after").outcome, PictureOutcome::Undecodable);
 
   EXPECT_FALSE(HasOversizedHuffmanTable(Inserted(good, 2, TableSegment(16))));  // 256 symbols fit
+
+  // The decoder also takes a start marker after several 0xFF bytes.
+  const std::vector<unsigned char> padded = Inserted(before_scan, 0, {0xFF, 0xFF, 0xFF});
+  EXPECT_TRUE(HasOversizedHuffmanTable(padded));
+  EXPECT_EQ(DecodePictureBytes(padded, "padded").outcome, PictureOutcome::Undecodable);
+  EXPECT_FALSE(HasOversizedHuffmanTable({0x89, 'P', 'N', 'G', 0xFF, 0xD8, 0xFF, 0xC4, 0x00, 19, 0x00, 255, 255}));
 }
 
 TEST(JpegGuard, CountsCutOffByTheEndOfTheFileAreAddedUpAsTheDecoderReadsThem) {
