@@ -71,3 +71,6 @@ foreach(tool_source ${TARNWICK_TOOL_SOURCES})
   add_executable(${tool} ${tool_source})
   target_link_libraries(${tool} PRIVATE tarnwick_sim tarnwick_candy_gallery)
 endforeach()
+
+# The fuzz targets: their corpora replayed as tests, or in the fuzz preset the fuzzers.
+include(cmake/fuzz_replay.cmake)

@@ -48,7 +48,7 @@ void NoteKeylessButtons(const sim::SimWindow* window, Place place, std::vector<F
   for (const auto& [id, control] : window->controls) {
     if (control.spec.kind != platform::ControlKind::Image) continue;
     const bool told = std::any_of(findings.begin(), findings.end(),
-                                  [&](const Finding& f) { return f.place == place && f.control == id; });
+                                  [&, control_id = id](const Finding& f) { return f.place == place && f.control == control_id; });
     if (told) continue;
     Finding finding;
     finding.severity = Severity::Note;

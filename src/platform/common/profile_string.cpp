@@ -15,6 +15,16 @@ constexpr std::size_t kLongestName = 32766;
 
 std::string UpToNul(std::string_view bytes) { return std::string(bytes.substr(0, bytes.find('\0'))); }
 
+// A name or default text as the system reads it: up to its first NUL, converted together with
+// that NUL, so a lead byte at the end takes the NUL as its trail byte and both are lost. Such
+// a lead byte is found by what a letter after it becomes: part of a character with it, not
+// a letter of its own.
+std::string ArgumentText(std::string_view bytes, const AnsiCodePage& code_page) {
+  std::string ansi = UpToNul(bytes);
+  if (!ansi.empty() && !code_page.ToUtf8(ansi + 'A').ends_with('A')) ansi.pop_back();
+  return code_page.ToUtf8(ansi);
+}
+
 // Trailing spaces go, but the system keeps the first character even when it is one.
 std::string TrimDefaultText(std::string text) {
   const std::size_t last = text.find_last_not_of(' ');
@@ -61,12 +71,12 @@ std::size_t CopyProfileString(const std::optional<std::string>& file_text, std::
                               std::string_view key, std::string_view default_text, char* buffer,
                               std::size_t size, const AnsiCodePage& code_page) {
   if (size == 0) return 0;
-  const std::string section_text = code_page.ToUtf8(UpToNul(section));
-  const std::string key_text = code_page.ToUtf8(UpToNul(key));
+  const std::string section_text = ArgumentText(section, code_page);
+  const std::string key_text = ArgumentText(key, code_page);
   const bool names_fit = Utf16Length(section_text) <= kLongestName && Utf16Length(key_text) <= kLongestName;
   std::optional<std::string> value;
   if (file_text && names_fit) value = FindProfileValue(*file_text, section_text, key_text);
-  if (!value) value = TrimDefaultText(code_page.ToUtf8(UpToNul(default_text)));
+  if (!value) value = TrimDefaultText(ArgumentText(default_text, code_page));
   const std::string stored = ToAnsiWithin(CopyToWideBuffer(*value, size), size - 1, code_page);
   std::memcpy(buffer, stored.data(), stored.size());
   buffer[stored.size()] = '\0';

@@ -21,6 +21,8 @@ namespace tarnwick::platform {
 //   them, unless it has to be cut short;
 // - only whole characters are stored, so a double-byte character that does not fit in the
 //   last byte is left out (the system then reports one byte more than it wrote);
+// - a lead byte at the end of a name or of the default text is dropped (the system converts it
+//   with the terminating NUL, which it takes as its trail byte);
 // - a section or key name of more than 32766 UTF-16 units is never found;
 // - `size` 0 stores nothing and returns 0.
 std::size_t CopyProfileString(const std::optional<std::string>& file_text, std::string_view section,

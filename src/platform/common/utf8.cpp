@@ -23,6 +23,30 @@ char16_t ReadUnit(std::string_view bytes, std::size_t index, bool big_endian) {
   return static_cast<char16_t>(big_endian ? (first << 8) | second : (second << 8) | first);
 }
 
+// The bytes the system's decoder reads as one U+FFFD at an invalid sequence: a byte that leads
+// no sequence alone; a lead byte with the continuation bytes that may still make a character
+// (taken one by one, stopping at a too-long form, a surrogate or a value past U+10FFFF); a
+// sequence that the end of the text cuts short, all that is left.
+std::size_t InvalidSequenceLength(std::string_view text, std::size_t pos) {
+  const std::size_t length = SequenceLength(static_cast<unsigned char>(text[pos]));
+  if (length <= 1) return 1;
+  if (pos + length > text.size()) return text.size() - pos;
+  static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t value = static_cast<unsigned char>(text[pos]) & kLeadMask[length];
+  std::size_t taken = 1;
+  for (std::size_t left = length - 1; left > 0; --left) {
+    const auto next = static_cast<unsigned char>(text[pos + taken]);
+    if ((next & 0xC0) != 0x80) break;
+    value = (value << 6) | (next & 0x3F);
+    if (left == 2 && value >= (0x110000 >> 6)) break;
+    ++taken;
+    const bool too_long = (left == 3 && value < 0x10) || (left == 2 && value < 0x20);
+    const bool surrogate = left == 2 && value >= (0xD800 >> 6) && value <= (0xDFFF >> 6);
+    if (too_long || surrogate) break;
+  }
+  return taken;
+}
+
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -80,6 +104,7 @@ std::string SanitizeUtf8(std::string_view text) {
       out.append(text.substr(start, pos - start));
     } else {
       out.append(kReplacementCharacter);
+      pos = start + InvalidSequenceLength(text, start);
     }
   }
   return out;

@@ -15,7 +15,9 @@ inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+
 std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t code_point);
 
-// Every byte that starts no valid sequence becomes U+FFFD.
+// Each invalid sequence becomes one U+FFFD, as the system's decoder reads it: a byte that leads
+// no sequence alone, a lead byte with the continuation bytes that could still make a character,
+// and a sequence cut short by the end of the text with all that is left of it.
 std::string SanitizeUtf8(std::string_view text);
 
 // UTF-16 bytes (no byte-order mark) to UTF-8; unpaired surrogates and an odd last byte

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/sim/icon_file.h"
+#include "platform/sim/jpeg_guard.h"
 #include "platform/sim/sim_paths.h"
 
 namespace tarnwick::sim {
@@ -77,12 +78,21 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
   int channels = 0;
+  // Before the decoder reads anything: reading the header takes in the tables too.
+  if (HasOversizedHuffmanTable(bytes)) {
+    load.outcome = PictureOutcome::Undecodable;
+    return load;
+  }
   if (!stbi_info_from_memory(bytes.data(), size, &load.width, &load.height, &channels)) {
     load.outcome = PictureOutcome::NotAPicture;
     return load;
   }
   if (!LooksWhole(bytes, load.width, load.height)) {
     load.outcome = PictureOutcome::CutOff;
+    return load;
+  }
+  if (load.width <= 0 || load.height <= 0) {  // the host decoder takes a GIF of no height
+    load.outcome = PictureOutcome::Undecodable;
     return load;
   }
   if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {

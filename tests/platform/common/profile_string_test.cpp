@@ -77,6 +77,16 @@ TEST(ProfileString, DefaultTextLosesTrailingSpacesAndQuotesAndIsCut) {
   EXPECT_EQ(Copy("[s]\nk\n", "k", "d", 20).count, 1u);       // a key without '=' is missing
 }
 
+TEST(ProfileString, ALeadByteAtTheEndOfANameOrOfTheDefaultTextIsDropped) {
+  const std::string text = "k=before any section\n[a]\nk=1\n";
+  EXPECT_EQ(Copy(text, "k", "d", 30, "a\xB0").bytes.substr(0, 2), std::string("1\0", 2));
+  EXPECT_EQ(Copy(text, "k", "d", 30, "\xA1").bytes.substr(0, 20), std::string("before any section\0~", 20));
+  EXPECT_EQ(Copy(text, "k\xB0", "d", 30, "a").bytes.substr(0, 2), std::string("1\0", 2));
+  EXPECT_EQ(Copy(text, "x", "a\xB0", 30).bytes.substr(0, 3), std::string("a\0~", 3));
+  EXPECT_EQ(Copy(text, "x", "a\xB0\xA1\xB0", 30).bytes.substr(0, 4), std::string("a\xB0\xA1\0", 4));
+  EXPECT_EQ(Copy(text, "x", "a\xB0\x41", 30).count, 3u);  // a whole character stays
+}
+
 TEST(ProfileString, NamesLongerThanTheSystemPassesOnAreNeverFound) {
   const std::string longest(32766, 'n'), too_long(32767, 'n');
   const std::string text = "[" + longest + "]\nk=1\n[" + too_long + "]\nk=2\n[s]\n" + too_long + "=3\n";

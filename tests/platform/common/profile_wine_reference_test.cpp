@@ -91,6 +91,8 @@ std::vector<AwkwardFile> AwkwardFiles() {
                               "[U]\n\xb0\x41=big\n\xb0\x61=small\n"},  // trail bytes that are ASCII letters
       {"before-section.ini", "k=before\n[]\nk=empty name\n[s]\nk=1\n"},
       {"utf8-bom.ini", "\xef\xbb\xbf[s]\nk=\xe2\x98\x83\xed\x95\x9c\nbad=\xff\xfe\n"},
+      {"utf8-bom-broken.ini", "\xef\xbb\xbf[s]\na=[\xe1\xb0" "A]\nb=[\xed\xa0\x80]\nc=[\xe0\x80\x80]\nd=[\xf0\x80\x80\x80]\n"
+                              "e=[\xf4\x90\x80\x80]\nf=[\xc1\x80\xf5\x80\xf8]\ng=[\xf0\x9f\x98]\nh=[\xf0" "A"},
       {"utf16le-bom.ini", "\xff\xfe[\0u\0]\0\n\0k\0=\0\x5c\xd5\x03\x26\n\0"s},
       {"utf16be-bom.ini", "\xfe\xff\0[\0u\0]\0\n\0k\0=\0007\0\n"s},
       {"utf16le-no-bom.ini", "[\0u\0]\0\n\0k\0=\0007\0\n\0"s},
@@ -121,6 +123,9 @@ std::vector<ReferenceLookup> ReferenceLookups() {
       {"basic.ini", "none", "x", "   "}, {"basic.ini", "none", "x", "\"quoted default\""},
       {"basic.ini", "none", "x", "abcdefgh", 4}, {"basic.ini", "none", "x", missing},
       {"basic.ini", "none", "x", missing, 4, true}, {"basic.ini", "none", "x", missing, 5},
+      // A lead byte at the end of a name or of the default text is converted with the NUL.
+      {"basic.ini", "none", "x", "a\xb0"}, {"basic.ini", "none", "x", "a\xb0\xa1\xb0"}, {"basic.ini", "Q", "a\xb0"},
+      {"before-section.ini", "\xa1", "k"}, {"basic.ini", "Q\xfe", "b"},
       {"blanks.ini", "Tab", "k"}, {"blanks.ini", "x y", "k"}, {"blanks.ini", "x  y", "k"}, {"blanks.ini", "sub", "k"},
       {"blanks.ini", "vt", "k"}, {"blanks.ini", "ideo", "k2"}, {"blanks.ini", "ideo", "\xa1\xa1k2"},
       {"blanks.ini", "ideo", "k3"},
@@ -143,7 +148,10 @@ std::vector<ReferenceLookup> ReferenceLookups() {
       {"letter-case.ini", Cp949("αβ"), "k"}, {"letter-case.ini", Cp949("дж"), "k"},
       {"letter-case.ini", "u", "\xb0\x61"}, {"letter-case.ini", "u", "\xb0\x41"},
       {"before-section.ini", "", "k"}, {"before-section.ini", "s", "k"},
-      {"utf8-bom.ini", "s", "k"}, {"utf8-bom.ini", "s", "bad"}, {"utf16le-bom.ini", "u", "k"},
+      {"utf8-bom.ini", "s", "k"}, {"utf8-bom.ini", "s", "bad"},
+      {"utf8-bom-broken.ini", "s", "a"}, {"utf8-bom-broken.ini", "s", "b"}, {"utf8-bom-broken.ini", "s", "c"},
+      {"utf8-bom-broken.ini", "s", "d"}, {"utf8-bom-broken.ini", "s", "e"}, {"utf8-bom-broken.ini", "s", "f"},
+      {"utf8-bom-broken.ini", "s", "g"}, {"utf8-bom-broken.ini", "s", "h"}, {"utf16le-bom.ini", "u", "k"},
       {"utf16be-bom.ini", "u", "k"}, {"comments.ini", "s", "k"}, {"comments.ini", "s", ";k"},
       {"comments.ini", "s", "# hash"}, {"comments.ini", "s2", "k"}, {"comments.ini", "", "; skin"},
       {"utf8-bom-korean.ini", Cp949("Tarnwick™"), "PUrl1"}, {"utf8-bom-korean.ini", Cp949("Tarnwick™"), "best fit"},
