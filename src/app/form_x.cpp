@@ -1,5 +1,6 @@
 #include "app/form_x.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -20,6 +21,12 @@ constexpr int kFadeStepSize = 5;
 // The two refusals; lines are joined with bare carriage returns.
 const char* const kNoConfigMessage = "config.ini 를 찾을수가 없습니다.\r\r프로그램을 종료합니다.";
 const char* const kAlreadyRunningMessage = "프로그램이 이미 실행중 입니다.";
+
+// How long to sleep at clock reading `now` in a wait that is over by reading `until` at the
+// latest: until then, but at least until the clock can read another value.
+float SecondsToWait(float now, float until) {
+  return std::max(until - now, std::nextafter(now, 2.0f * kSecondsPerDay) - now);
+}
 }  // namespace
 
 FormX::FormX(platform::Platform& platform, Edition edition, std::function<void()> show_main_window)
@@ -94,11 +101,12 @@ void FormX::FadeStepWait() {
     // A reading below the one before it means midnight has passed: the step is over.
     if (now > limit || now < previous || platform_.app.HasEnded()) return;
     previous = now;
+    platform_.app.WaitForEvents(SecondsToWait(now, limit));
   }
 }
 
 template <typename Condition>
-void FormX::WaitWhile(Condition keep_waiting) {
+void FormX::WaitWhile(Condition keep_waiting, float until) {
   float previous = platform_.clock.SecondsSinceMidnight();
   float now = previous;
   while (keep_waiting(now) && !platform_.app.HasEnded()) {
@@ -107,6 +115,7 @@ void FormX::WaitWhile(Condition keep_waiting) {
     // A reading below the one before it means midnight has passed, which ends every wait here.
     if (now < previous) return;
     previous = now;
+    if (keep_waiting(now)) platform_.app.WaitForEvents(SecondsToWait(now, until));
   }
 }
 
@@ -117,11 +126,11 @@ void FormX::SleepIn(float seconds) {
     const auto days = static_cast<std::int16_t>(static_cast<std::int32_t>(rounded) / 86400);
     target = static_cast<float>(static_cast<std::int32_t>(rounded) % 86400);
     for (std::int16_t day = 0; day < days; ++day) {
-      WaitWhile([](float now) { return now < kJustBeforeMidnight; });
-      WaitWhile([](float now) { return now > kJustAfterMidnight; });
+      WaitWhile([](float now) { return now < kJustBeforeMidnight; }, kJustBeforeMidnight);
+      WaitWhile([](float now) { return now > kJustAfterMidnight; }, kSecondsPerDay);
     }
   }
-  WaitWhile([target](float now) { return now < target; });
+  WaitWhile([target](float now) { return now < target; }, target);
 }
 
 bool FormX::OnUnload() {

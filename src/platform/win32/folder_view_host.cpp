@@ -60,4 +60,9 @@ bool FolderViewHost::Navigate(const std::string& location) {
   return folder && SUCCEEDED(browser_->BrowseToIDList(folder.get(), SBSP_ABSOLUTE));
 }
 
+void FolderViewHost::FitTo(HWND host) {
+  RECT area{};
+  if (browser_ && GetClientRect(host, &area)) browser_->SetRect(nullptr, area);
+}
+
 }  // namespace tarnwick::win32

@@ -21,6 +21,8 @@ class FolderViewHost {
 
   // Shows the folder at `location`; false when there is no view or no such folder.
   bool Navigate(const std::string& location);
+  // Fills `host`'s client area again after the host changed its size.
+  void FitTo(HWND host);
 
  private:
   ComPtr<IExplorerBrowser> browser_;
