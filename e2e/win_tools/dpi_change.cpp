@@ -2,11 +2,13 @@
 // system does when a window is dragged across monitors or the scaling is changed: WM_DPICHANGED
 // with the new resolution and the suggested rectangle, which lives in the program's own memory
 // (the message carries a pointer). The suggested rectangle keeps the window's top-left corner
-// and scales its size by new / old resolution.
+// and scales its size by new / old resolution; it is moved left and up as far as needed to stay
+// on the window's monitor, as the system keeps a window on the monitor it moves to.
 // Usage: dpi_change.exe <window hex> <old dpi> <new dpi>
 // Prints "sent rect=<l,t,r,b>"; exit 1 when the window or the program's memory cannot be reached.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 
@@ -22,8 +24,14 @@ int wmain(int argc, wchar_t** argv) {
   if (old_dpi <= 0 || new_dpi <= 0 || !GetWindowRect(window, &rect) || !GetWindowThreadProcessId(window, &process_id)) {
     return 1;
   }
-  const RECT suggested{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, new_dpi, old_dpi),
-                       rect.top + MulDiv(rect.bottom - rect.top, new_dpi, old_dpi)};
+  RECT suggested{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, new_dpi, old_dpi),
+                 rect.top + MulDiv(rect.bottom - rect.top, new_dpi, old_dpi)};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    OffsetRect(&suggested, -std::max(0L, suggested.right - monitor.rcMonitor.right),
+               -std::max(0L, suggested.bottom - monitor.rcMonitor.bottom));
+  }
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process_id);
   if (process == nullptr) return 1;
   void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);

@@ -170,7 +170,7 @@ void NativeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  if (context_.on_dpi_changed) context_.on_dpi_changed();
+  if (context_.on_dpi_changed) context_.on_dpi_changed(window_.Get(), dpi);
 }
 
 void NativeWindow::OnNativeDestroyed() {

@@ -32,7 +32,7 @@ struct WindowContext {
   std::function<void(HWND)> on_destroyed;
   std::function<void()> on_shell_restarted;
   std::function<void()> on_display_changed;
-  std::function<void()> on_dpi_changed;
+  std::function<void(HWND, int)> on_dpi_changed;  // the window and its new resolution
 };
 
 class NativeWindow : public std::enable_shared_from_this<NativeWindow> {

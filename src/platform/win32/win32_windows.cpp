@@ -8,6 +8,10 @@
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
+namespace {
+SIZE PrimaryScreenPixels() { return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+}  // namespace
+
 Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon,
                            std::function<void()> on_shell_restarted) {
   context_.instance = instance;
@@ -17,7 +21,7 @@ Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HIC
   context_.on_destroyed = [this](HWND window) { windows_.erase(window); };
   context_.on_shell_restarted = std::move(on_shell_restarted);
   context_.on_display_changed = [this] { screen_.reset(); };
-  context_.on_dpi_changed = [this] { screen_.reset(); };
+  context_.on_dpi_changed = [this](HWND window, int dpi) { OnDpiChanged(window, dpi); };
 }
 
 Win32Windows::~Win32Windows() {
@@ -142,11 +146,16 @@ bool Win32Windows::SetTimerInterval(platform::WindowHandle window, int timer, in
 }
 
 const Win32Windows::Screen& Win32Windows::PrimaryScreen() const {
-  if (!screen_) {
-    screen_ = Screen{SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                     TwipsScale::AtDpi(PrimaryMonitorDpi())};
-  }
+  if (!screen_) screen_ = Screen{PrimaryScreenPixels(), TwipsScale::AtDpi(PrimaryMonitorDpi())};
   return *screen_;
+}
+
+// A window on the primary monitor that hears of a new resolution tells the primary monitor's;
+// the system may tell it before the monitor's own figure is read back the same.
+void Win32Windows::OnDpiChanged(HWND window, int dpi) {
+  screen_.reset();
+  if (MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) return;
+  screen_ = Screen{PrimaryScreenPixels(), TwipsScale::AtDpi(dpi)};
 }
 
 float Win32Windows::ScreenWidthTwips() const { return PrimaryScreen().scale.XToTwips(PrimaryScreen().pixels.cx); }

@@ -61,6 +61,7 @@ class Win32Windows final : public platform::WindowPort {
   // resolution changed: the bar's timer asks for them many times a second, and the system
   // answers each query with a registry check.
   const Screen& PrimaryScreen() const;
+  void OnDpiChanged(HWND window, int dpi);
   NativeControl* FindControl(platform::WindowHandle window, int control) const;
 
   WindowContext context_;
