@@ -150,8 +150,8 @@ const Win32Windows::Screen& Win32Windows::PrimaryScreen() const {
   return *screen_;
 }
 
-// A window on the primary monitor that hears of a new resolution tells the primary monitor's;
-// the system may tell it before the monitor's own figure is read back the same.
+// A window on the primary monitor that hears of a new resolution gives the screen that
+// resolution: the monitor's scaling changed, and the bar docks at once in the new twips.
 void Win32Windows::OnDpiChanged(HWND window, int dpi) {
   screen_.reset();
   if (MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) return;
