@@ -22,10 +22,15 @@ constexpr int kFadeStepSize = 5;
 const char* const kNoConfigMessage = "config.ini 를 찾을수가 없습니다.\r\r프로그램을 종료합니다.";
 const char* const kAlreadyRunningMessage = "프로그램이 이미 실행중 입니다.";
 
-// How long to sleep at clock reading `now` in a wait that is over by reading `until` at the
-// latest: until then, but at least until the clock can read another value.
+constexpr float kShortestWaitSeconds = 0.001f;
+
+// How long to sleep at clock reading `now` in a wait that is over once the clock reads past
+// `until`. A reading may lag the time by up to one step of the clock (near 1/128 s late in the
+// day), so the sleep stops a step short of `until` and then goes a millisecond at a time: the
+// wait ends as close after the clock passes `until` as when the clock was read flat out.
 float SecondsToWait(float now, float until) {
-  return std::max(until - now, std::nextafter(now, 2.0f * kSecondsPerDay) - now);
+  const float clock_step = std::nextafter(now, 2.0f * kSecondsPerDay) - now;
+  return std::max(until - now - clock_step, kShortestWaitSeconds);
 }
 }  // namespace
 
