@@ -29,6 +29,9 @@ target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_SOURCE_DIR="${CMAKE_S
 include(GoogleTest)
 gtest_discover_tests(tarnwick_tests DISCOVERY_TIMEOUT 60)
 
+# The set-up scripts, against a stand-in package manager.
+add_test(NAME scripts.install_deps COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/install_deps_test.sh)
+
 # End-to-end checks of the real programs under Wine; they skip (exit 77) where Wine is absent.
 set(TARNWICK_WIN_BUILDS "${CMAKE_SOURCE_DIR}/build/mingw-i686;${CMAKE_SOURCE_DIR}/build/mingw-x86_64"
     CACHE STRING "Windows build folders whose programs the end-to-end checks run")

@@ -17,7 +17,6 @@ SKIN_COLOUR=32,192,64
 icon_present() { [ -n "$(e2e_tray_icon_centre)" ]; }
 icon_absent() { ! icon_present; }
 # The Windows handle of the program's bar (hex), visible or not.
-bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
 bar_hidden() { e2e_probe "$1" | grep -q "^window=$2 .* visible=0 "; }
 # A visible box of the program titled "Close" whose text is <text>.
 confirmation_shows() {  # <program.exe> <text>
@@ -56,7 +55,7 @@ write_config() {  # <folder> <word button 1 writes>
 # Wine's back (xdotool without a window manager), is not seen by Wine and not checked here.
 check_bar() {  # <program.exe> <folder> <name>
   local program=$1 folder=$2 bar x y
-  bar=$(bar_handle "$program")
+  bar=$(e2e_bar_handle "$program")
   e2e_check "the bar can be moved from outside" wine "$E2E_BUILD/window_probe.exe" --place "$bar" 200 100 89 800
   e2e_check "...and is back at the right edge" e2e_wait_until 1 e2e_bar_docked "$program"
   e2e_check "the bar can be resized from outside" wine "$E2E_BUILD/window_probe.exe" --place "$bar" "$(e2e_bar_left)" 0 300 400
@@ -85,7 +84,7 @@ check_tray() {  # <program.exe> <title>
   e2e_start_docked "$folder" "$program" retry
   check_bar "$program" "$folder" "$name"
   e2e_check "its icon is in the tray" icon_present
-  bar=$(bar_handle "$program")
+  bar=$(e2e_bar_handle "$program")
 
   wine "$E2E_BUILD/shell_restart.exe" "$bar" >/dev/null 2>&1
   e2e_check "after a shell restart the icon is back" e2e_wait_until 2 icon_present

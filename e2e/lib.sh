@@ -8,6 +8,9 @@
 # Screenshots go to e2e-artifacts/<build folder name>/.
 #
 # Exit codes: 0 all checks passed, 1 a check failed, 77 skipped (tool or program missing).
+# Under the test command (TARNWICK_REQUIRE_ALL=1), which installs and builds everything, a
+# missing tool or program is a failure instead; only the 32-bit checks skip there, when the
+# test command found the 32-bit Wine missing (TARNWICK_WINE32_UNAVAILABLE says why).
 
 E2E_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${E2E_WINEPREFIX:-$E2E_REPO/build/wine-prefix}"
@@ -20,7 +23,14 @@ E2E_SCREEN_HEIGHT=800
 E2E_FAILURES=0
 
 e2e_log() { printf '[%s] %s\n' "$(date +%H:%M:%S.%N | cut -c1-12)" "$*"; }
-e2e_skip() { echo "SKIPPED: $*"; exit 77; }
+e2e_skip() {
+  if [ "${TARNWICK_REQUIRE_ALL:-0}" = 1 ]; then
+    echo "FAILED: $* (the test command installs and builds all that the checks need)"
+    exit 1
+  fi
+  echo "SKIPPED: $*"
+  exit 77
+}
 e2e_fail() { e2e_log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
 e2e_pass() { e2e_log "ok: $*"; }
 # e2e_check <description> <command...>: runs the command, counts a failure when it fails.
@@ -43,6 +53,9 @@ e2e_require_tools() {
 # e2e_init <windows build folder>
 e2e_init() {
   [ $# -eq 1 ] || { echo "usage: $0 <windows build folder>"; exit 2; }
+  case "$(basename "$1")" in
+    *i686*) if [ -n "${TARNWICK_WINE32_UNAVAILABLE:-}" ]; then echo "SKIPPED: $TARNWICK_WINE32_UNAVAILABLE"; exit 77; fi ;;
+  esac
   e2e_require_tools
   [ -d "$1" ] || e2e_skip "build folder $1 does not exist (build it with its cmake preset)"
   E2E_BUILD=$(cd "$1" && pwd)
@@ -320,6 +333,11 @@ e2e_bar_window() {
   return 1
 }
 e2e_bar_docked() { e2e_bar_window "$1" >/dev/null; }
+# The Windows handle (hex) of <program.exe>'s bar, visible or not: its window at the screen's top.
+e2e_bar_handle() { e2e_probe "$1" | sed -n 's/^window=\([0-9a-f]*\) .* class=TarnwickWindow rect=[0-9-]*,0,[0-9-]*,[0-9-]* .*/\1/p' | head -1; }
+# "iconic=<0|1> enabled=<0|1> foreground=<0|1> style=<hex>" of the window <hex>.
+e2e_window_state() { wine "$E2E_BUILD/window_probe.exe" --state "$1" 2>/dev/null | tr -d '\r'; }
+e2e_window_has_state() { e2e_window_state "$1" | grep -q "$2"; }  # <hex> <field=value>
 
 # The colour of one screen pixel as "r,g,b".
 e2e_pixel() {

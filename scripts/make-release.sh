@@ -3,7 +3,7 @@
 # folder beside them, README.txt for Windows users, the licence) and puts them in build/release/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh release
 mkdir -p build/release
 for preset in mingw-i686 mingw-x86_64; do
   cmake --preset "$preset" >/dev/null

@@ -14,7 +14,7 @@ program=${TARNWICK_PROGRAM:-TarnwickLauncher.exe}
 
 case "$(uname -s)" in
   MINGW* | MSYS* | CYGWIN*) on_windows=1 ;;
-  *) on_windows=0; bash scripts/install-deps.sh ;;
+  *) on_windows=0; bash scripts/install-deps.sh "run-${arch#mingw-}" ;;
 esac
 cmake --preset "$arch" >/dev/null
 cmake --build --preset "$arch" --target "${program%.exe}" window_probe

@@ -12,8 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/native_handle.h"
+#include "config/config_reader.h"
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/native_handle.h"
+#include "platform/win32/native_window.h"
+#include "platform/win32/scoped_handles.h"
+#include "platform/win32/shell_notice_filter.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_ini.h"
 #include "platform/win32/win32_platform.h"
@@ -220,6 +224,47 @@ void CheckOwner(platform::Platform& ports, platform::WindowHandle window) {
   Check(shown && !IsWindowVisible(owner), "the task-list switch shows and hides the owner");
 }
 
+// What keeps a window from getting lost: no minimise box on a fixed frame, a minimised window
+// shown again comes back restored, and the shell's restart notice is let through.
+void CheckWindowKeeping(platform::WindowPort& windows, platform::WindowHandle window) {
+  HWND native = win32::ToHwnd(window);
+  Check((GetWindowLongW(native, GWL_STYLE) & WS_MINIMIZEBOX) == 0, "a fixed single frame has no minimise box");
+  ShowWindow(native, SW_MINIMIZE);
+  const bool minimised = IsIconic(native) != FALSE;
+  (void)windows.Show(window);
+  Check(minimised && !IsIconic(native) && IsWindowVisible(native), "showing a minimised window restores it");
+  Check(win32::AllowShellRestartNotice(native, win32::ShellRestartedMessage()),
+        "the shell's restart notice is let through to a window");
+}
+
+// A config.ini in a folder named in Thai letters and an emoji, which no ANSI code page of a
+// Korean or Western system spells: the launcher's lookup reads it, and the portable rules on its
+// wide name give what the system call gives on the same file.
+void CheckIniInUnspelledFolder(const std::string& folder) {
+  const std::string thai = folder + "\\\xe0\xb8\x97\xe0\xb8\x94\xe0\xb8\xaa\xe0\xb8\xad\xe0\xb8\x9a \xf0\x9f\x98\x80";
+  CreateDirectoryW(win32::Utf8ToWide(thai).c_str(), nullptr);
+  const std::string path = thai + "\\config.ini";
+  {
+    win32::ScopedFile file(CreateFileW(win32::Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const char text[] = "[001]\r\nsource=  \"quoted\"  \r\n[BG1]\r\nimage=bg.jpg\r\n";
+    DWORD written = 0;
+    Check(file.Valid() && WriteFile(file.Get(), text, sizeof text - 1, &written, nullptr), "a file is written in it");
+  }
+  win32::Win32Ini ini;
+  const win32::Win32CodePage code_page;
+  Check(config::ReadConfigValue(ini, code_page, path, "BG1", "image") == "bg.jpg" &&
+            config::ReadConfigValue(ini, code_page, path, "001", "source") == "quoted",
+        "lookups read config.ini in a folder the code page cannot spell");
+  char by_rules[32] = "", by_system[32] = "";
+  const std::string missing = code_page.FromUtf8(std::string(config::MissingValueText));
+  const std::size_t rules_count =
+      win32::ReadProfileStringByRules("001", "source", missing, by_rules, sizeof by_rules, path, code_page);
+  const std::size_t system_count = ini.ReadProfileString("001", "source", missing, by_system, sizeof by_system, path);
+  Check(rules_count == system_count && std::string(by_rules) == by_system,
+        "the portable rules on the wide name give the system's answer");
+}
+
 void CheckFiles(platform::ApplicationPort& app, const std::string& folder) {
   Check(app.FileLength(folder + "\\empty.ini") == 0u, "a zero-length file has length 0");
   Check(app.FileLength(folder + "\\splash_logo.jpg").value_or(0) > 0, "a file has its length");
@@ -246,8 +291,23 @@ void CheckProcesses(platform::ProcessPort& processes) {
   std::string command = "\"";  // appended piecewise: GCC 12 warns falsely about "..." + std::string
   command += win32::WideToUtf8(self);
   command += "\" --exit";
-  Check(processes.StartProgram(command, 1), "a program is started from its command line");
-  Check(!processes.StartProgram("", 1) && !processes.StartProgram("값이 없습니다.", 1), "a command line naming no program fails");
+  using platform::StartOutcome;
+  Check(processes.StartProgram(command, 1) == StartOutcome::Started, "a program is started from its command line");
+  Check(processes.StartProgram("", 1) != StartOutcome::Started &&
+            processes.StartProgram("값이 없습니다.", 1) == StartOutcome::NotAProgram,
+        "a command line naming no program fails");
+}
+
+// The elevation prompt itself cannot be shown here; what can be seen is that it is never asked
+// for anything but a program file.
+void CheckElevatedStartRefusals(platform::ProcessPort& processes, const std::string& folder) {
+  using platform::StartOutcome;
+  Check(processes.StartElevated(folder + "\\empty.ini", "", 1) == StartOutcome::NotAProgram &&
+            processes.StartElevated(folder + "\\splash_logo.jpg", "", 1) == StartOutcome::NotAProgram,
+        "the elevation prompt is never asked to open a document");
+  Check(processes.StartElevated(folder, "", 1) == StartOutcome::NotAProgram &&
+            processes.StartElevated(folder + "\\missing.exe", "", 1) == StartOutcome::NotAProgram,
+        "...nor a folder or a missing program");
 }
 
 void CheckPictures(platform::PicturePort& pictures, const std::string& folder) {
@@ -345,11 +405,14 @@ int wmain(int argc, wchar_t** argv) {
   CheckContents(ports.windows, window);
   CheckStyles(ports.styles, window);
   CheckOwner(ports, window);
+  CheckWindowKeeping(ports.windows, window);
   CheckTimersAndClose(ports, window, recorder);
   CheckFiles(ports.app, folder);
+  CheckIniInUnspelledFolder(folder);
   win32::OwnerWindow owner(GetModuleHandleW(nullptr), "Instances", nullptr, nullptr);
   CheckInstances(owner);
   CheckProcesses(ports.processes);
+  CheckElevatedStartRefusals(ports.processes, folder);
   CheckPictures(ports.pictures, folder);
   CheckFolderView(ports, folder);
   CheckClock(ports.clock);

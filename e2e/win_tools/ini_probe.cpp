@@ -5,7 +5,8 @@
 //
 // Usage: ini_probe.exe LOOKUPS
 // Texts in LOOKUPS are hex-encoded bytes ("-" for an empty text). A line is either
-//   "PROFILE PATH SECTION KEY DEFAULT SIZE": one system call, texts in the ANSI code page; the
+//   "PROFILE PATH SECTION KEY DEFAULT SIZE": one system call, texts in the ANSI code page (the
+//   path is handed to the backend in UTF-8, as the launcher names its files); the
 //   probe prints "COUNT HEX TERMINATED": the returned count, the bytes before it, and 1 or 0
 //   for a zero byte at buffer[COUNT]. The buffer is filled with '~' before the call so bytes
 //   the call did not write are visible.
@@ -72,8 +73,9 @@ void RunProfileLookup(std::istringstream& fields) {
   fields >> path >> section >> key >> default_text >> size;
   std::vector<char> buffer(size + 1, kUnwrittenByte);
   tarnwick::win32::Win32Ini ini;
+  const tarnwick::win32::Win32CodePage code_page;
   const std::size_t count = ini.ReadProfileString(FromHex(section), FromHex(key), FromHex(default_text),
-                                                  buffer.data(), size, FromHex(path));
+                                                  buffer.data(), size, code_page.ToUtf8(FromHex(path)));
   const std::size_t shown = std::min(count, buffer.size());
   PrintAnswer(count, std::string(buffer.data(), shown), count < buffer.size() && buffer[count] == '\0');
 }

@@ -9,6 +9,9 @@
 //        window_probe.exe --processes  (one line per running program: process path=<path>)
 //        window_probe.exe --hide <hex> (hides that window, as a program could from outside)
 //        window_probe.exe --place <hex> <left> <top> <width> <height>  (moves and sizes it)
+//        window_probe.exe --minimise <hex> (minimises it, as the shell does for Win+Down)
+//        window_probe.exe --state <hex>  (iconic=<0|1> enabled=<0|1> foreground=<0|1> style=<hex>)
+//        window_probe.exe --activate <hex> (brings it in front, as a click on it would)
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -115,6 +118,22 @@ int wmain(int argc, wchar_t** argv) {
     const HWND window = WindowArgument(argv[2]);
     if (!IsWindow(window)) return 1;
     ShowWindow(window, SW_HIDE);
+    return 0;
+  }
+  if (argc == 3 && std::wstring(argv[1]) == L"--minimise") {
+    const HWND window = WindowArgument(argv[2]);
+    if (!IsWindow(window)) return 1;
+    ShowWindow(window, SW_MINIMIZE);
+    return IsIconic(window) ? 0 : 1;
+  }
+  if (argc == 3 && std::wstring(argv[1]) == L"--activate") return SetForegroundWindow(WindowArgument(argv[2])) ? 0 : 1;
+  if (argc == 3 && std::wstring(argv[1]) == L"--state") {
+    const HWND window = WindowArgument(argv[2]);
+    if (!IsWindow(window)) return 1;
+    std::printf("iconic=%d enabled=%d foreground=%d style=%lx\n", IsIconic(window) ? 1 : 0,
+                IsWindowEnabled(window) ? 1 : 0,
+                GetForegroundWindow() == window ? 1 : 0, static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
+    std::fflush(stdout);
     return 0;
   }
   if (argc == 7 && std::wstring(argv[1]) == L"--place") {

@@ -55,7 +55,7 @@ bool FormX::RefusesToStart() {
   } else {
     return false;
   }
-  (void)platform_.windows.ShowMessageBox(message, titles::ApplicationTitle(edition_), platform::kMbOk);
+  (void)platform_.windows.ShowMessageBox(window_, message, titles::ApplicationTitle(edition_), platform::kMbOk);
   platform_.app.EndNow();
   return true;
 }

@@ -18,7 +18,7 @@ std::string ReadConfigValue(platform::IniPort& ini, const platform::AnsiCodePage
   const std::size_t reported =
       ini.ReadProfileString(code_page.FromUtf8(std::string(section)), code_page.FromUtf8(std::string(key)),
                             code_page.FromUtf8(std::string(MissingValueText)), buffer.data(),
-                            buffer.size(), code_page.FromUtf8(config_path));
+                            buffer.size(), config_path);
   const std::size_t stored = std::min(reported, buffer.size() - 1);
   const auto end = std::find(buffer.begin(), buffer.begin() + stored, '\0');
   return code_page.ToUtf8(std::string(buffer.begin(), end));

@@ -1,8 +1,9 @@
 #pragma once
 // Lookups in config.ini, the launcher's read-only configuration. Every lookup follows one
 // convention: the system's single-byte INI call with a 255-byte buffer and the default text
-// MissingValueText, all texts converted to the ANSI code page before the call and the value
-// converted back after it. The file is read afresh at each lookup.
+// MissingValueText, the section, key and default converted to the ANSI code page before the
+// call and the value converted back after it; the file is named by its path as it is. The
+// file is read afresh at each lookup.
 #include <cstddef>
 #include <string>
 #include <string_view>

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/program_start.h"
 #include "common/titles.h"
 #include "fading/form_transparency.h"
 #include "main_window/form1_design.h"
@@ -102,7 +103,7 @@ void Form1::Image_Click(int n) {
   if (n < 1 || n >= kButtonCount) return;
   // Read afresh at every click: an edit of the file takes effect at the next click.
   const std::string command_line = config_.ReadConfigValue(ThreeDigits(n), "source");
-  (void)platform_.processes.StartProgram(command_line, platform::kSwShowNormal);
+  (void)StartCommandLine(platform_.processes, command_line, platform::kSwShowNormal);
 }
 
 void Form1::Image_MouseDown(int n) { (void)platform_.windows.SetControlBorder(window_, n, 1); }
@@ -141,7 +142,8 @@ void Form1::RestoreFromTray() {
 }
 
 void Form1::mnuExit_Click() {
-  const int answer = platform_.windows.ShowMessageBox(titles::ExitQuestion(edition_), "Close", platform::kMbYesNo);
+  const int answer =
+      platform_.windows.ShowMessageBox(window_, titles::ExitQuestion(edition_), "Close", platform::kMbYesNo);
   if (answer != platform::kIdYes) {
     Show();
     return;

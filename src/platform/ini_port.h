@@ -1,6 +1,8 @@
 #pragma once
-// INI lookups with the system's single-byte profile call. All texts are bytes in the ANSI
-// code page; conversion is the caller's (see ansi_code_page.h).
+// INI lookups with the system's single-byte profile call. The section, key, default and value
+// are bytes in the ANSI code page (conversion is the caller's, see ansi_code_page.h); the file
+// is named by its path as internal text (UTF-8), and the backend reaches that very file even
+// where the code page cannot spell its name.
 #include <cstddef>
 #include <string>
 

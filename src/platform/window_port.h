@@ -48,8 +48,11 @@ class WindowPort {
   virtual float TwipsPerPixelY() const = 0;
   virtual int SystemMetric(int index) const = 0;
 
-  // Modal message box; returns the answer (kIdOk, kIdYes, kIdNo), or 0 when it failed.
-  virtual int ShowMessageBox(const std::string& text, const std::string& caption, int style) = 0;
+  // Modal message box owned by `owner` (shown or hidden): it gets no task-list entry of its
+  // own, and a click on its disabled owner brings it forward. Returns the answer (kIdOk,
+  // kIdYes, kIdNo), or 0 when it failed.
+  virtual int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                             int style) = 0;
   // Pop-up menu at the pointer; returns the chosen item's index, or -1 when none was chosen.
   virtual int PopupMenu(WindowHandle owner, const std::vector<std::string>& items) = 0;
 

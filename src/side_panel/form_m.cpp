@@ -1,5 +1,6 @@
 #include "side_panel/form_m.h"
 
+#include "common/program_start.h"
 #include "common/titles.h"
 #include "main_window/image_path.h"
 #include "side_panel/form_m_design.h"
@@ -102,7 +103,8 @@ void FormM::Image_Click(int n) {
   } else if (n >= kFirstProgramButton && n <= kLastProgramButton) {
     StartProgram(n);
   } else if (n == kAboutButton) {
-    (void)platform_.windows.ShowMessageBox(titles::AboutText(edition_), "About...", platform::kMbIconInformation);
+    (void)platform_.windows.ShowMessageBox(window_, titles::AboutText(edition_), "About...",
+                                           platform::kMbIconInformation);
   }
 }
 
@@ -114,7 +116,7 @@ void FormM::OpenFolder(int tab) {
 
 void FormM::StartProgram(int button) {
   const std::string key = "PXUrl" + std::to_string(button - kFirstProgramButton + 1);
-  (void)platform_.processes.StartProgram(config_.ReadConfigValue(kSection, key), platform::kSwShowNormal);
+  (void)StartCommandLine(platform_.processes, config_.ReadConfigValue(kSection, key), platform::kSwShowNormal);
 }
 
 void FormM::Image_MouseDown(int n) { (void)platform_.windows.SetControlBorder(window_, n, 1); }

@@ -22,7 +22,7 @@ class TagPictureData : public platform::PictureData {
 std::size_t TracingIni::ReadProfileString(const std::string& section, const std::string& key,
                                           const std::string& default_text, char* buffer, std::size_t size,
                                           const std::string& path) {
-  const std::optional<HostPath> file = paths_.Resolve(code_page_.ToUtf8(path));
+  const std::optional<HostPath> file = paths_.Resolve(path);
   const std::size_t stored = sim::ReadProfileStringFromFile(file ? file->path : std::filesystem::path(), section, key,
                                                             default_text, buffer, size, code_page_);
   if (!recorder_.enabled) return stored;
@@ -55,12 +55,12 @@ std::optional<std::size_t> TaggedLookup(const platform::Picture& picture) {
   return tag->LookupIndex();
 }
 
-bool TracingProcesses::StartProgram(const std::string& command_line, int) {
+platform::StartOutcome TracingProcesses::StartProgram(const std::string& command_line, int) {
   if (Lookup* lookup = recorder_.Last()) {
     lookup->use = ValueUse::Command;
     lookup->argument = command_line;
   }
-  return false;  // nothing is ever started
+  return platform::StartOutcome::NotAProgram;  // nothing is ever started
 }
 
 bool TracingFolderView::Navigate(platform::WindowHandle, int, const std::string& location) {

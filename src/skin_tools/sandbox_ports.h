@@ -80,7 +80,10 @@ std::optional<std::size_t> TaggedLookup(const platform::Picture& picture);
 class TracingProcesses : public platform::ProcessPort {
  public:
   explicit TracingProcesses(TraceRecorder& recorder) : recorder_(recorder) {}
-  bool StartProgram(const std::string& command_line, int show_command) override;
+  platform::StartOutcome StartProgram(const std::string& command_line, int show_command) override;
+  platform::StartOutcome StartElevated(const std::string&, const std::string&, int) override {
+    return platform::StartOutcome::NotAProgram;
+  }
 
  private:
   TraceRecorder& recorder_;

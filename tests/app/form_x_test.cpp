@@ -45,6 +45,8 @@ TEST_F(StartUpTest, MissingConfigRefusesFirstEvenWhenAnotherCopyRuns) {
   EXPECT_EQ(sim_.windows.shown_boxes[0].text, "config.ini 를 찾을수가 없습니다.\r\r프로그램을 종료합니다.");
   EXPECT_EQ(sim_.windows.shown_boxes[0].caption, "TarnwickLauncher");
   EXPECT_EQ(sim_.windows.shown_boxes[0].style, platform::kMbOk);
+  EXPECT_EQ(sim_.windows.shown_boxes[0].owner, splash_->Handle()) << "owned by the hidden splash window";
+  EXPECT_FALSE(sim_.windows.IsVisible(splash_->Handle()));
   EXPECT_TRUE(sim_.app.HasEnded());
   EXPECT_TRUE(sim_.log.Matching("IsPreviousInstance").empty());
   EXPECT_TRUE(sim_.log.Matching("Show(").empty());
@@ -58,6 +60,7 @@ TEST_F(StartUpTest, SecondCopyIsRefused) {
   ASSERT_EQ(sim_.windows.shown_boxes.size(), 1u);
   EXPECT_EQ(sim_.windows.shown_boxes[0].text, "프로그램이 이미 실행중 입니다.");
   EXPECT_EQ(sim_.windows.shown_boxes[0].caption, "TarnwickLauncherLE");
+  EXPECT_EQ(sim_.windows.shown_boxes[0].owner, splash_->Handle());
   EXPECT_TRUE(sim_.app.HasEnded());
   EXPECT_EQ(main_shown_at_, -1);
 }

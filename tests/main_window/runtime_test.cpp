@@ -49,6 +49,18 @@ TEST_F(RunningBarTest, MissingOrUselessCommandsStartNothingAndShowNothing) {
   EXPECT_TRUE(sim_.windows.shown_boxes.empty());
 }
 
+TEST_F(RunningBarTest, AButtonWhoseProgramNeedsRaisedRightsStartsItThroughThePrompt) {
+  sim_.processes.installed_programs.insert("regedit.exe");
+  sim_.processes.elevated_programs = {"regedit.exe"};
+  SetSource("005", "regedit.exe /s x.reg");
+  sim_.windows.Click(form_->Handle(), 5);
+  EXPECT_EQ(sim_.processes.started_elevated, (std::vector<std::string>{"regedit.exe|/s x.reg"}));
+  sim_.processes.decline_elevation = true;
+  sim_.windows.Click(form_->Handle(), 5);
+  EXPECT_EQ(sim_.processes.started_elevated.size(), 1u) << "a declined prompt starts nothing";
+  EXPECT_TRUE(sim_.windows.shown_boxes.empty()) << "...and shows nothing";
+}
+
 TEST_F(RunningBarTest, EveryButtonShowsAFrameWhileAnyMouseButtonIsDown) {
   for (int n = 0; n < 25; ++n) {
     form_->Image_MouseDown(n);
@@ -117,6 +129,7 @@ TEST_F(RunningBarTest, AnsweringNoKeepsTheBarAndItsIcon) {
   EXPECT_EQ(sim_.windows.shown_boxes[0].text, titles::ExitQuestion(Edition::Full));
   EXPECT_EQ(sim_.windows.shown_boxes[0].caption, "Close");
   EXPECT_EQ(sim_.windows.shown_boxes[0].style, platform::kMbYesNo);
+  EXPECT_EQ(sim_.windows.shown_boxes[0].owner, form_->Handle()) << "owned by the bar";
   EXPECT_FALSE(sim_.app.HasEnded());
   EXPECT_TRUE(sim_.windows.IsVisible(form_->Handle()));
   EXPECT_TRUE(sim_.tray.HasIcon(form_->Handle(), 1));

@@ -150,6 +150,16 @@ TEST_F(SidePanelTest, ProgramButtonsReadTheirCommandAtEachClick) {
   EXPECT_EQ(Panel().controls.at(11).border_style, 0);
 }
 
+TEST_F(SidePanelTest, AProgramButtonAsksForRaisedRightsWhereItsProgramNeedsThem) {
+  sim_.processes.installed_programs = {"taskmgr.exe"};
+  sim_.processes.elevated_programs = {"taskmgr.exe"};
+  WriteConfig("PXUrl3=taskmgr.exe /7\r\n");
+  MakeHost(Edition::Le);
+  host_->Open();
+  sim_.windows.Click(host_->Panel()->Handle(), 13);
+  EXPECT_EQ(sim_.processes.started_elevated, (std::vector<std::string>{"taskmgr.exe|/7"}));
+}
+
 TEST_F(SidePanelTest, AboutShowsTheTitleLinesInAnInformationBox) {
   WriteConfig("");
   MakeHost(Edition::Le);
@@ -159,6 +169,7 @@ TEST_F(SidePanelTest, AboutShowsTheTitleLinesInAnInformationBox) {
   EXPECT_EQ(sim_.windows.shown_boxes[0].text, titles::AboutText(Edition::Le));
   EXPECT_EQ(sim_.windows.shown_boxes[0].caption, "About...");
   EXPECT_EQ(sim_.windows.shown_boxes[0].style, 64);
+  EXPECT_EQ(sim_.windows.shown_boxes[0].owner, host_->Panel()->Handle()) << "owned by the panel";
 }
 
 TEST_F(SidePanelTest, ExitStartsTheFullPanelsClosingButDestroysTheLePanel) {

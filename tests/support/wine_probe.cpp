@@ -68,7 +68,26 @@ std::string WineDrivePath(const std::filesystem::path& path) {
 WineProbe::WineProbe(std::filesystem::path probe_exe, std::filesystem::path work_folder)
     : probe_exe_(std::move(probe_exe)), work_folder_(std::move(work_folder)) {}
 
+namespace {
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+}  // namespace
+
+bool WineProbe::IsThirtyTwoBit() const {
+  return probe_exe_.parent_path().filename().string().find("i686") != std::string::npos;
+}
+
+bool WineProbe::MaySkip() const {
+  if (Environment("TARNWICK_REQUIRE_ALL") != "1") return true;
+  return IsThirtyTwoBit() && !Environment("TARNWICK_WINE32_UNAVAILABLE").empty();
+}
+
 std::string WineProbe::UnavailableReason() const {
+  if (IsThirtyTwoBit()) {
+    if (const std::string reason = Environment("TARNWICK_WINE32_UNAVAILABLE"); !reason.empty()) return reason;
+  }
   if (!CommandExists("wine")) return "Wine is not installed (Debian packages wine, wine32, wine64)";
   if (!CommandExists("flock")) return "flock is not installed (Debian package util-linux)";
   if (!std::filesystem::exists(probe_exe_)) {

@@ -72,8 +72,8 @@ void DrawPicture(RasterImage& image, const platform::Picture& picture, const pla
   }
 }
 
-void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect, platform::Colour back,
-                 const SimScreen& screen) {
+// A picture lies on what the window shows behind it, so its transparent parts show the window.
+void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect, const SimScreen& screen) {
   using platform::ControlKind;
   if (control.spec.kind == ControlKind::FolderView) {
     FillRect(image, rect, kFolderPane);
@@ -81,7 +81,6 @@ void DrawControl(RasterImage& image, const SimControl& control, const platform::
     return;
   }
   if (control.spec.kind == ControlKind::Label) return;  // the launcher's windows have none
-  FillRect(image, rect, back);
   DrawPicture(image, control.picture, rect, control.spec.kind == ControlKind::Image && control.spec.stretch, screen);
   if (control.border_style == 1) FrameRect(image, rect, platform::kBlack);
 }
@@ -101,7 +100,7 @@ RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen) {
   FillRect(image, client, window.spec.back_color);
   DrawPicture(image, window.background, client, false, screen);
   for (const auto& [id, control] : window.controls) {
-    DrawControl(image, control, ControlRect(control.spec, screen, client), window.spec.back_color, screen);
+    DrawControl(image, control, ControlRect(control.spec, screen, client), screen);
   }
   return image;
 }

@@ -2,8 +2,8 @@
 // Simulated windows drawn as the system shows them: the frame and title bar of a captioned
 // window, the client area in its background colour with the background picture unscaled at its
 // top left, and every control: pictures stretched where the control stretches them (else at
-// natural size, cut to the control), the one-pixel black press frame, and the folder view as a
-// white pane.
+// natural size, cut to the control) over the window's background, which shows through their
+// transparent parts, the one-pixel black press frame, and the folder view as a white pane.
 #include <cstdint>
 
 #include "platform/drawing_port.h"

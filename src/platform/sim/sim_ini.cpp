@@ -19,7 +19,7 @@ std::size_t SimIni::ReadProfileString(const std::string& section, const std::str
                                       const std::string& default_text, char* buffer, std::size_t size,
                                       const std::string& path) {
   log_.Record("ReadProfileString", section, key, default_text, size, path);
-  return ReadProfileStringFromFile(NativePath(code_page_.ToUtf8(path)), section, key, default_text, buffer, size,
+  return ReadProfileStringFromFile(NativePath(path), section, key, default_text, buffer, size,
                                    code_page_);
 }
 

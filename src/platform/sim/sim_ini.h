@@ -3,7 +3,7 @@
 // system does (nothing is cached, so edits show at the next lookup), and applies the system's
 // lookup rules (platform/common/profile_string.h) in code page 949 (cp949_code_page.h) or in
 // the code page it is given.
-// The path is in that code page and may be in Windows form ('\' between folders). A file that
+// The path is UTF-8 and may be in Windows form ('\' between folders). A file that
 // is missing, unreadable or no regular file (a folder, a pipe, a device) gives the default text.
 // Records "ReadProfileString(section,key,default,size,path)", texts as passed, in the call log.
 #include <filesystem>

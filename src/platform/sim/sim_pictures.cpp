@@ -8,6 +8,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/sim/icon_file.h"
 #include "platform/sim/sim_paths.h"
 
 namespace tarnwick::sim {
@@ -54,9 +55,25 @@ bool LooksWhole(const std::vector<unsigned char>& bytes, int width, int height) 
   return true;
 }
 
+// Icon files, which the host decoder does not read.
+PictureLoad DecodeIconBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
+  PictureLoad load;
+  std::optional<IconPicture> icon = DecodeIcon(bytes);
+  if (!icon) {
+    load.outcome = PictureOutcome::Undecodable;
+    return load;
+  }
+  load.width = icon->width;
+  load.height = icon->height;
+  load.outcome = PictureOutcome::Loaded;
+  load.picture = platform::Picture(std::make_shared<SimPictureData>(icon->width, icon->height, std::move(icon->pixels), source));
+  return load;
+}
+
 }  // namespace
 
 PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
+  if (LooksLikeIcon(bytes)) return DecodeIconBytes(bytes, source);
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
   int channels = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Simulated picture loading: files are decoded on the host (JPEG, PNG, BMP, GIF) into RGBA
+// Simulated picture loading: files are decoded on the host (JPEG, PNG, BMP, GIF, ICO) into RGBA
 // pixels; design pictures are plain grey tiles of their design size (the drawn ones are compiled
 // into the Windows programs).
 #include <cstdint>

@@ -1,6 +1,7 @@
 #pragma once
 // Simulated program starts, folder views and the event log: each call is recorded; program
-// starts succeed only for programs the test has installed.
+// starts succeed only for programs the test has installed; programs that need raised rights
+// fail until they are started through the elevation prompt, which the test may decline.
 #include <set>
 #include <string>
 #include <vector>
@@ -9,17 +10,26 @@
 #include "platform/folder_view_port.h"
 #include "platform/process_port.h"
 #include "platform/sim/call_log.h"
+#include "platform/sim/sim_folder_panes.h"
 
 namespace tarnwick::sim {
 
 class SimProcesses : public platform::ProcessPort {
  public:
   explicit SimProcesses(CallLog& log) : log_(log) {}
-  bool StartProgram(const std::string& command_line, int show_command) override;
+  platform::StartOutcome StartProgram(const std::string& command_line, int show_command) override;
+  platform::StartOutcome StartElevated(const std::string& program, const std::string& arguments,
+                                       int show_command) override;
 
-  // Program names (the first word of a command line) that exist on the simulated system.
+  // Program names that exist on the simulated system. A command line starts the first of its
+  // candidate programs (common/program_start.h) that exists, as the system's start does.
   std::set<std::string> installed_programs;
+  // Installed programs that start only with raised rights.
+  std::set<std::string> elevated_programs;
+  bool decline_elevation = false;    // the user answers the elevation prompt with No
   std::vector<std::string> started;  // command lines that started a program
+  // Programs started through the elevation prompt, as "program|arguments".
+  std::vector<std::string> started_elevated;
 
  private:
   CallLog& log_;
@@ -30,6 +40,7 @@ class SimFolderView : public platform::FolderViewPort {
   explicit SimFolderView(CallLog& log) : log_(log) {}
   bool Navigate(platform::WindowHandle window, int control, const std::string& location) override;
   std::vector<std::string> locations;
+  SimFolderPanes panes;  // what each view shows now
 
  private:
   CallLog& log_;
@@ -44,8 +55,5 @@ class SimEventLog : public platform::EventLogPort {
  private:
   CallLog& log_;
 };
-
-// The first word of a command line: up to the first blank, or the text inside leading quotes.
-std::string ProgramOf(const std::string& command_line);
 
 }  // namespace tarnwick::sim

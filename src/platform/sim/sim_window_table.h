@@ -44,7 +44,6 @@ struct SimWindow {
 inline constexpr std::int32_t kWsCaption = 0x00C00000;
 inline constexpr std::int32_t kWsPopup = static_cast<std::int32_t>(0x80000000u);
 inline constexpr std::int32_t kWsSysMenu = 0x00080000;
-inline constexpr std::int32_t kWsMinimizeBox = 0x00020000;
 
 class SimWindowTable {
  public:

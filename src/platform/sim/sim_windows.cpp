@@ -60,7 +60,7 @@ platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, plat
   window->caption = spec.caption;
   const bool framed = spec.frame == platform::FrameStyle::FixedSingle;
   const int frame = framed ? screen.fixed_frame_px : 0;
-  window->style = framed ? (kWsCaption | kWsSysMenu | kWsMinimizeBox) : kWsPopup;
+  window->style = framed ? (kWsCaption | kWsSysMenu) : kWsPopup;
   const int width_px = ToPixels(static_cast<float>(spec.client_width)) + 2 * frame;
   const int height_px = ToPixels(static_cast<float>(spec.client_height)) + 2 * frame + (framed ? screen.caption_height_px : 0);
   window->width = static_cast<float>(width_px) * screen.twips_per_pixel;
@@ -181,9 +181,10 @@ int SimWindows::SystemMetric(int index) const {
   return index == kSmCyCaption ? screen.caption_height_px : 0;
 }
 
-int SimWindows::ShowMessageBox(const std::string& text, const std::string& caption, int style) {
-  log_.Record("MessageBox", text, caption, style);
-  shown_boxes.push_back({text, caption, style});
+int SimWindows::ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                               int style) {
+  log_.Record("MessageBox", owner, text, caption, style);
+  shown_boxes.push_back({text, caption, style, owner});
   if (while_modal_open) while_modal_open();
   if (message_box_answers.empty()) return (style & 0xF) == platform::kMbYesNo ? platform::kIdYes : platform::kIdOk;
   const int answer = message_box_answers.front();

@@ -42,6 +42,7 @@ struct SimScreen {
 struct ShownMessageBox {
   std::string text, caption;
   int style = 0;
+  platform::WindowHandle owner = platform::kNoWindow;
 };
 
 class SimWindows : public platform::WindowPort {
@@ -67,7 +68,8 @@ class SimWindows : public platform::WindowPort {
   float TwipsPerPixelX() const override { return screen.twips_per_pixel; }
   float TwipsPerPixelY() const override { return screen.twips_per_pixel; }
   int SystemMetric(int index) const override;
-  int ShowMessageBox(const std::string& text, const std::string& caption, int style) override;
+  int ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                     int style) override;
   int PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) override;
   bool ActivateByTitle(const std::string& title) override;
   platform::WindowHandle ForegroundWindow() const override { return foreground_; }

@@ -1,5 +1,8 @@
 #include "platform/win32/modal_ui.h"
 
+#include <string_view>
+#include <vector>
+
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/win32_text.h"
 
@@ -26,12 +29,65 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM lparam) {
   return TRUE;
 }
 
+// A visible, enabled window of the dialog class that the system's message boxes use.
+bool IsOpenBox(HWND window) {
+  wchar_t name[8] = L"";
+  return IsWindowVisible(window) && IsWindowEnabled(window) && GetClassNameW(window, name, 8) > 0 &&
+         std::wstring_view(name) == L"#32770";
+}
+
+BOOL CALLBACK FindOpenBox(HWND window, LPARAM lparam) {
+  if (!IsOpenBox(window)) return TRUE;
+  *reinterpret_cast<HWND*>(lparam) = window;
+  return FALSE;
+}
+
+// Disables the thread's enabled top-level windows but one, and enables them again when it goes.
+class ThreadWindowsDisabled {
+ public:
+  explicit ThreadWindowsDisabled(HWND spared) : spared_(spared) {
+    EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~ThreadWindowsDisabled() {
+    for (HWND window : disabled_) {
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+  }
+  ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
+  ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM lparam) {
+    auto* self = reinterpret_cast<ThreadWindowsDisabled*>(lparam);
+    if (window != self->spared_ && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      self->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND spared_;
+  std::vector<HWND> disabled_;
+};
+
 }  // namespace
 
-int ShowModalMessageBox(const std::string& text, const std::string& caption, int style) {
+int ShowModalMessageBox(HWND owner, const std::string& text, const std::string& caption, int style) {
   const std::wstring wide_text = WithCrLfBreaks(Utf8ToWide(text));
-  return MessageBoxW(nullptr, wide_text.c_str(), Utf8ToWide(caption).c_str(),
-                     static_cast<UINT>(style) | MB_TASKMODAL | MB_SETFOREGROUND);
+  // The box disables its owner itself; the program's other windows are disabled here, as a
+  // box without an owner would do with all of them.
+  const ThreadWindowsDisabled others(owner);
+  return MessageBoxW(owner, wide_text.c_str(), Utf8ToWide(caption).c_str(),
+                     static_cast<UINT>(style) | MB_APPLMODAL | MB_SETFOREGROUND);
+}
+
+void BringModalBoxForwardOnPress(LPARAM set_cursor_arguments) {
+  const UINT mouse_message = HIWORD(set_cursor_arguments);
+  if (static_cast<SHORT>(LOWORD(set_cursor_arguments)) != HTERROR) return;
+  if (mouse_message != WM_LBUTTONDOWN && mouse_message != WM_RBUTTONDOWN && mouse_message != WM_MBUTTONDOWN) return;
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindOpenBox, reinterpret_cast<LPARAM>(&box));
+  if (box != nullptr) SetForegroundWindow(box);
 }
 
 int TrackPopupAtPointer(HWND owner, const std::vector<std::string>& items) {

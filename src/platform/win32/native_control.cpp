@@ -4,6 +4,7 @@
 
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/native_window.h"
+#include "platform/win32/parent_background.h"
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/scoped_paint.h"
 #include "platform/win32/win32_text.h"
@@ -173,11 +174,18 @@ void NativeControl::OnButtonUp(int button, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void NativeControl::Paint(HDC dc) {
+// Pictures and labels lie on what their window shows behind them (its colour and picture), so
+// the transparent parts of a picture show the window through.
+void NativeControl::Paint(HDC target) {
   RECT area{};
   GetClientRect(window_.Get(), &area);
-  GdiBrush back(CreateSolidBrush(parent_.BackColor()));
-  FillRect(dc, &area, back.Get());
+  const BufferedDc buffer(target, area);
+  const HDC dc = buffer.Get();
+  PaintParentBackground(window_.Get(), dc);
+  if (folder_view_ != nullptr) {
+    folder_view_->PaintNotice(dc, area);
+    return;
+  }
   if (kind_ == platform::ControlKind::Label) {
     PaintLabel(dc, area);
     return;
@@ -187,7 +195,7 @@ void NativeControl::Paint(HDC dc) {
   if (border_style_ == 1) FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-// A label is transparent: its text lies on the window's background colour.
+// A label is transparent: its text lies on what its window shows behind it.
 void NativeControl::PaintLabel(HDC dc, RECT area) const {
   GdiSelection font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);

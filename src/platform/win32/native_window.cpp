@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/modal_ui.h"
 #include "platform/win32/monitor_dpi.h"
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/win32_text.h"
@@ -12,8 +13,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarnwickWindow";
 
+// No minimise box: the launcher's windows have no task-list entry to come back from.
 DWORD FrameStyleBits(platform::FrameStyle frame) {
-  if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  if (frame == platform::FrameStyle::FixedSingle) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   return WS_POPUP;
 }
 
@@ -50,8 +52,7 @@ NativeWindow::NativeWindow(const WindowContext& context, platform::WindowEvents&
 
 bool NativeWindow::Build(const platform::WindowSpec& spec) {
   RegisterWindowClassOnce(context_.instance, kWindowClass, Procedure);
-  back_color_ = spec.back_color;
-  back_brush_.Reset(CreateSolidBrush(back_color_));
+  back_brush_.Reset(CreateSolidBrush(spec.back_color));
   scale_ = TwipsScale::AtDpi(PrimaryMonitorDpi());
   const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
   const RECT outer = OuterRect(spec, scale_, style);
@@ -132,6 +133,9 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_SETCURSOR:
+      BringModalBoxForwardOnPress(lparam);
+      break;
     case WM_DISPLAYCHANGE:
       if (context_.on_display_changed) context_.on_display_changed();
       break;

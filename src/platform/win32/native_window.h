@@ -47,7 +47,6 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   HWND Handle() const { return window_.Get(); }
   // Twips per pixel at the resolution of the monitor the window is on.
   const TwipsScale& Scale() const { return scale_; }
-  COLORREF BackColor() const { return back_color_; }
   // The logic's handler, or null once the window is being torn down.
   platform::WindowEvents* Events() const { return events_; }
   NativeControl* FindControl(int id);
@@ -68,7 +67,6 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
 
   const WindowContext& context_;
   platform::WindowEvents* events_;
-  COLORREF back_color_ = 0;
   GdiBrush back_brush_;
   TwipsScale scale_;
   DpiPicture background_;  // drawn at its own size

@@ -50,6 +50,11 @@ struct KernelHandleTraits {  // mutexes, processes, threads
   static Value Empty() { return nullptr; }
   static void Free(Value handle) { CloseHandle(handle); }
 };
+struct FileTraits {  // files opened with CreateFile, which fails with INVALID_HANDLE_VALUE
+  using Value = HANDLE;
+  static Value Empty() { return INVALID_HANDLE_VALUE; }
+  static void Free(Value file) { CloseHandle(file); }
+};
 struct MenuTraits {
   using Value = HMENU;
   static Value Empty() { return nullptr; }
@@ -69,6 +74,7 @@ struct ModuleTraits {
 
 using ScopedWindow = Scoped<WindowTraits>;
 using ScopedKernelHandle = Scoped<KernelHandleTraits>;
+using ScopedFile = Scoped<FileTraits>;
 using ScopedMenu = Scoped<MenuTraits>;
 using ScopedEventSource = Scoped<EventSourceTraits>;
 using ScopedModule = Scoped<ModuleTraits>;  // a module loaded with LoadLibrary

@@ -5,11 +5,20 @@
 #include "platform/win32/modal_ui.h"
 #include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_handle.h"
+#include "platform/win32/shell_notice_filter.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
 namespace {
 SIZE PrimaryScreenPixels() { return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// Restores a minimised window and brings it in front: the launcher's windows have no task-list
+// entry that would bring them back.
+bool RestoreInFront(HWND window) {
+  if (IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  return SetForegroundWindow(window) != FALSE;
+}
+
 }  // namespace
 
 Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HICON small_icon,
@@ -32,6 +41,8 @@ Win32Windows::~Win32Windows() {
 platform::WindowHandle Win32Windows::Create(const platform::WindowSpec& spec, platform::WindowEvents& events) {
   auto window = std::make_shared<NativeWindow>(context_, events);
   if (!window->Build(spec)) return platform::kNoWindow;
+  // With raised rights the shell's restart notice would not arrive, and the tray icon with it.
+  (void)AllowShellRestartNotice(window->Handle(), ShellRestartedMessage());
   windows_[window->Handle()] = window;
   return FromHwnd(window->Handle());
 }
@@ -56,7 +67,11 @@ NativeControl* Win32Windows::FindControl(platform::WindowHandle handle, int cont
 
 bool Win32Windows::Show(platform::WindowHandle window) {
   if (!Find(window)) return false;
-  ::ShowWindow(ToHwnd(window), SW_SHOW);
+  if (IsIconic(ToHwnd(window))) {
+    (void)RestoreInFront(ToHwnd(window));
+  } else {
+    ::ShowWindow(ToHwnd(window), SW_SHOW);
+  }
   return true;
 }
 
@@ -166,8 +181,9 @@ float Win32Windows::TwipsPerPixelX() const { return PrimaryScreen().scale.per_pi
 
 float Win32Windows::TwipsPerPixelY() const { return PrimaryScreen().scale.per_pixel_y; }
 
-int Win32Windows::ShowMessageBox(const std::string& text, const std::string& caption, int style) {
-  return ShowModalMessageBox(text, caption, style);
+int Win32Windows::ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                                 int style) {
+  return ShowModalMessageBox(Find(owner) ? ToHwnd(owner) : nullptr, text, caption, style);
 }
 
 int Win32Windows::PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) {
@@ -176,9 +192,7 @@ int Win32Windows::PopupMenu(platform::WindowHandle owner, const std::vector<std:
 
 bool Win32Windows::ActivateByTitle(const std::string& title) {
   HWND window = FindWindowByTitle(title);
-  if (window == nullptr) return false;
-  if (IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
-  return SetForegroundWindow(window) != FALSE;
+  return window != nullptr && RestoreInFront(window);
 }
 
 platform::WindowHandle Win32Windows::ForegroundWindow() const { return FromHwnd(GetForegroundWindow()); }

@@ -42,7 +42,8 @@ class Win32Windows final : public platform::WindowPort {
   float TwipsPerPixelX() const override;
   float TwipsPerPixelY() const override;
   int SystemMetric(int index) const override { return GetSystemMetrics(index); }
-  int ShowMessageBox(const std::string& text, const std::string& caption, int style) override;
+  int ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
+                     int style) override;
   int PopupMenu(platform::WindowHandle owner, const std::vector<std::string>& items) override;
   bool ActivateByTitle(const std::string& title) override;
   platform::WindowHandle ForegroundWindow() const override;

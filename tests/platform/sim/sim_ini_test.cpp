@@ -41,11 +41,13 @@ TEST_F(SimIniTest, ReadsTheFileAfreshAtEveryLookupAndRecordsIt) {
   EXPECT_EQ(log_.Calls()[0], "ReadProfileString(s,k,DEF,255," + path + ")");
 }
 
-TEST_F(SimIniTest, AcceptsPathsInWindowsFormAndInCodePage949) {
+TEST_F(SimIniTest, AcceptsPathsInWindowsFormWithNamesNoCodePageSpells) {
   std::filesystem::create_directory(folder_.Path() / "설정");
   Write("설정/config.ini", "[s]\nk=found\n");
-  const std::string windows_path = folder_.Path().string() + "\\\xBC\xB3\xC1\xA4\\config.ini";
-  EXPECT_EQ(Read(windows_path), "found");
+  EXPECT_EQ(Read(folder_.Path().string() + "\\설정\\config.ini"), "found");
+  std::filesystem::create_directory(folder_.Path() / "ทดสอบ 😀");
+  Write("ทดสอบ 😀/config.ini", "[s]\nk=thai\n");
+  EXPECT_EQ(Read(folder_.Path().string() + "\\ทดสอบ 😀\\config.ini"), "thai");
 }
 
 TEST_F(SimIniTest, AnythingButARegularFileGivesTheDefaultWithoutBlocking) {
