@@ -12,8 +12,8 @@ file(MAKE_DIRECTORY ${TARNWICK_STB_DIR})
 file(CREATE_LINK ${TARNWICK_STB_INCLUDE}/stb ${TARNWICK_STB_DIR}/stb SYMBOLIC)
 
 set(TARNWICK_SKIN_SIM_SOURCES call_log icon_file jpeg_guard native_path raster_colours raster_drawing raster_font
-    raster_image raster_png raster_stretch raster_window regular_file sim_clock sim_folder_panes sim_ini sim_pictures
-    sim_recorders sim_styles
+    raster_image raster_png raster_scaled raster_stretch raster_window regular_file sim_clock sim_folder_panes sim_ini
+    sim_pictures sim_recorders sim_styles
     sim_tray sim_window_table sim_windows)
 list(TRANSFORM TARNWICK_SKIN_SIM_SOURCES PREPEND src/platform/sim/)
 list(TRANSFORM TARNWICK_SKIN_SIM_SOURCES APPEND .cpp)

@@ -1,5 +1,6 @@
 #include "app/form_x.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -20,6 +21,17 @@ constexpr int kFadeStepSize = 5;
 // The two refusals; lines are joined with bare carriage returns.
 const char* const kNoConfigMessage = "config.ini 를 찾을수가 없습니다.\r\r프로그램을 종료합니다.";
 const char* const kAlreadyRunningMessage = "프로그램이 이미 실행중 입니다.";
+
+constexpr float kShortestWaitSeconds = 0.001f;
+
+// How long to sleep at clock reading `now` in a wait that is over once the clock reads past
+// `until`. A reading may lag the time by up to one step of the clock (near 1/128 s late in the
+// day), so the sleep stops a step short of `until` and then goes a millisecond at a time: the
+// wait ends as close after the clock passes `until` as when the clock was read flat out.
+float SecondsToWait(float now, float until) {
+  const float clock_step = std::nextafter(now, 2.0f * kSecondsPerDay) - now;
+  return std::max(until - now - clock_step, kShortestWaitSeconds);
+}
 }  // namespace
 
 FormX::FormX(platform::Platform& platform, Edition edition, std::function<void()> show_main_window)
@@ -94,11 +106,12 @@ void FormX::FadeStepWait() {
     // A reading below the one before it means midnight has passed: the step is over.
     if (now > limit || now < previous || platform_.app.HasEnded()) return;
     previous = now;
+    platform_.app.WaitForEvents(SecondsToWait(now, limit));
   }
 }
 
 template <typename Condition>
-void FormX::WaitWhile(Condition keep_waiting) {
+void FormX::WaitWhile(Condition keep_waiting, float until) {
   float previous = platform_.clock.SecondsSinceMidnight();
   float now = previous;
   while (keep_waiting(now) && !platform_.app.HasEnded()) {
@@ -107,6 +120,7 @@ void FormX::WaitWhile(Condition keep_waiting) {
     // A reading below the one before it means midnight has passed, which ends every wait here.
     if (now < previous) return;
     previous = now;
+    if (keep_waiting(now)) platform_.app.WaitForEvents(SecondsToWait(now, until));
   }
 }
 
@@ -117,11 +131,11 @@ void FormX::SleepIn(float seconds) {
     const auto days = static_cast<std::int16_t>(static_cast<std::int32_t>(rounded) / 86400);
     target = static_cast<float>(static_cast<std::int32_t>(rounded) % 86400);
     for (std::int16_t day = 0; day < days; ++day) {
-      WaitWhile([](float now) { return now < kJustBeforeMidnight; });
-      WaitWhile([](float now) { return now > kJustAfterMidnight; });
+      WaitWhile([](float now) { return now < kJustBeforeMidnight; }, kJustBeforeMidnight);
+      WaitWhile([](float now) { return now > kJustAfterMidnight; }, kSecondsPerDay);
     }
   }
-  WaitWhile([target](float now) { return now < target; });
+  WaitWhile([target](float now) { return now < target; }, target);
 }
 
 bool FormX::OnUnload() {

@@ -36,10 +36,13 @@ class FormX : public platform::WindowEvents {
   bool RefusesToStart();
   void Fade(int first_alpha, int step);
   // Pumps events at least once, until the clock has moved 0.01 s past its reading at the start.
+  // Between pumps it sleeps until an event comes or the step may be over.
   void FadeStepWait();
-  // Pumps events while `keep_waiting(clock)` holds, testing before the first pump.
+  // Pumps events while `keep_waiting(clock)` holds, testing before the first pump. Between
+  // pumps it sleeps until an event comes or the clock may read `until`, where the wait is over
+  // at the latest.
   template <typename Condition>
-  void WaitWhile(Condition keep_waiting);
+  void WaitWhile(Condition keep_waiting, float until);
 
   platform::Platform& platform_;
   Edition edition_;

@@ -1,6 +1,6 @@
 #pragma once
 // The program as a whole: its folder, the previous-instance test, its task-list entry, the
-// event pump, file probing and the immediate end.
+// event pump and wait, file probing and the immediate end.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +19,9 @@ class ApplicationPort {
   virtual void SetTaskListVisible(bool visible) = 0;
   // Processes every event already queued, then returns.
   virtual void PumpEvents() = 0;
+  // Sleeps until an event is queued or `seconds` have passed, whichever comes first, without
+  // processing anything; returns at once for no time.
+  virtual void WaitForEvents(float seconds) = 0;
   // The length of the file at `path`; nullopt when the file system reports none.
   virtual std::optional<std::uint64_t> FileLength(const std::string& path) = 0;
   // Ends the program at once: every window goes without further events. On the real system

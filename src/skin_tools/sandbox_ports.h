@@ -33,6 +33,7 @@ class FolderApplication : public platform::ApplicationPort {
   bool IsPreviousInstance() override { return false; }
   void SetTaskListVisible(bool) override {}
   void PumpEvents() override {}
+  void WaitForEvents(float) override {}
   std::optional<std::uint64_t> FileLength(const std::string&) override { return std::nullopt; }
   void EndNow() override { ended_ = true; }
   bool HasEnded() const override { return ended_; }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "main_window/form1_design.h"
+#include "platform/common/picture_scaling.h"
 #include "platform/sim/raster_png.h"
 #include "skin_tools/report_format.h"
 #include "skin_tools/skin_preview.h"
@@ -17,10 +18,12 @@ constexpr int kSmallestScreen = 200, kLargestScreen = 8192;
 constexpr const char* kUsage =
     "usage: tarnwick-skin check FOLDER [--json]\n"
     "       tarnwick-skin preview FOLDER -o OUT.png [--edition full|le] [--panel] [--pressed N] [--screen WxH]\n"
+    "                             [--scale 100|125|150|200]\n"
     "check: what the launcher will do with FOLDER/config.ini, key by key; exit 0 when nothing would\n"
     "       fail, 1 when something would, 2 when the folder cannot be read.\n"
     "preview: a PNG of the bar (and with --panel the open side panel) on a screen of WxH pixels\n"
-    "       (1280x800 by default); --pressed N shows the press frame on bar button N (0..24).\n";
+    "       (1280x800 by default); --pressed N shows the press frame on bar button N (0..24);\n"
+    "       --scale P shows the launcher on a display scaled to P % (the default screen grows with it).\n";
 
 std::optional<int> Number(const std::string& text) {
   int value = 0;
@@ -40,6 +43,9 @@ std::optional<sim::SimScreen> ScreenOf(const std::string& text) {
   screen.height_px = *height;
   return screen;
 }
+
+// The scalings a display offers that the preview shows.
+bool IsScale(int percent) { return percent == 100 || percent == 125 || percent == 150 || percent == 200; }
 
 int Usage(ToolHost& host, const std::string& problem) {
   host.err += "tarnwick-skin: " + problem + "\n" + kUsage;
@@ -82,6 +88,8 @@ std::optional<std::string> PreviewOption(const std::vector<std::string>& argumen
     options.pressed = *Number(value);
   } else if (option == "--screen" && ScreenOf(value)) {
     options.screen = *ScreenOf(value);
+  } else if (option == "--scale" && Number(value) && IsScale(*Number(value))) {
+    options.scale_percent = *Number(value);
   } else {
     return "bad option " + option + " " + value;
   }
@@ -91,12 +99,19 @@ std::optional<std::string> PreviewOption(const std::vector<std::string>& argumen
 int PreviewCommand(const std::vector<std::string>& arguments, ToolHost& host) {
   std::optional<std::string> folder, output;
   PreviewOptions options;
+  bool screen_given = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
+    screen_given = screen_given || arguments[i] == "--screen";
     if (!arguments[i].starts_with("-") && !folder) {
       folder = arguments[i];
     } else if (const auto problem = PreviewOption(arguments, i, options, output)) {
       return Usage(host, *problem);
     }
+  }
+  if (!screen_given) {  // the default screen is as large at any scaling
+    const int dpi = platform::kDesignDpi * options.scale_percent / 100;
+    options.screen.width_px = platform::ScaledLength(options.screen.width_px, dpi);
+    options.screen.height_px = platform::ScaledLength(options.screen.height_px, dpi);
   }
   if (!folder || !output) return Usage(host, "preview needs a FOLDER and -o OUT.png");
   const Preview preview = RenderPreview(Utf8Path(*folder), host.code_page, options);

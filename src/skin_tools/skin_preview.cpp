@@ -1,5 +1,6 @@
 #include "skin_tools/skin_preview.h"
 
+#include "platform/common/picture_scaling.h"
 #include "platform/sim/raster_window.h"
 #include "skin_tools/config_file.h"
 #include "skin_tools/skin_sandbox.h"
@@ -46,6 +47,7 @@ Preview RenderPreview(const std::filesystem::path& folder, platform::AnsiCodePag
   SandboxOptions sandbox_options;
   sandbox_options.edition = options.edition;
   sandbox_options.screen = options.screen;
+  sandbox_options.screen.ScaleToDpi(platform::kDesignDpi * options.scale_percent / 100);
   SkinSandbox sandbox(folder, code_page, sandbox_options);
   sandbox.BuildBar();
   if (options.pressed) sandbox.PressBarButton(*options.pressed);

@@ -19,6 +19,7 @@ struct PreviewOptions {
   bool panel = false;
   std::optional<int> pressed;  // a bar button held down (0..24)
   sim::SimScreen screen;       // 1280 x 800 pixels by default
+  int scale_percent = 100;     // the display's scaling: the screen's resolution is 96 dpi times this
 };
 
 struct Preview {

@@ -102,6 +102,30 @@ TEST_F(StartUpTest, SplashShowsTheEditionsTextAndTakesFadesHoldAndPause) {
   EXPECT_LT(SecondsToMainWindow(), 3.0 + 102 * 0.025);
 }
 
+// Between two pumps the splash sleeps until an event comes or its wait may be over, rather than
+// reading the clock flat out; it never asks to sleep past the end of a fade step or the hold.
+TEST_F(StartUpTest, BetweenPumpsTheSplashSleepsNoLongerThanWhatIsLeftOfItsWait) {
+  sim_.WriteProgramFile("config.ini", "");
+  Start();
+  const auto& calls = sim_.log.Calls();
+  int pumps = 0, waits = 0;
+  float longest = 0.0f;
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    if (calls[i] == "PumpEvents()") ++pumps;
+    if (!calls[i].starts_with("WaitForEvents(")) continue;
+    ++waits;
+    ASSERT_GT(i, 0u);
+    EXPECT_EQ(calls[i - 1].substr(0, 21), "SecondsSinceMidnight(") << "a sleep follows a clock reading";
+    const float seconds = std::stof(calls[i].substr(14));
+    EXPECT_GT(seconds, 0.0f) << i;
+    longest = std::max(longest, seconds);
+  }
+  // The clock moves 1 ms a pump; every pump that does not end its wait is followed by a sleep.
+  EXPECT_GT(waits, pumps - 2 * 102 - 10);
+  EXPECT_LE(longest, 2.0f) << "the hold";
+  EXPECT_GT(longest, 1.9f) << "the hold's first sleep asks for nearly all of it";
+}
+
 TEST_F(StartUpTest, WithoutLayeredWindowsTheTimingIsUnchanged) {
   sim_.WriteProgramFile("config.ini", "");
   sim_.styles.version.major = 4;

@@ -30,7 +30,8 @@ TEST(SkinCli, WrongCommandLinesExitTwoWithTheUsage) {
   for (const auto& arguments : std::vector<std::vector<std::string>>{
            {}, {"fix"}, {"check"}, {"check", "a", "b"}, {"preview", "sample"}, {"preview", "sample", "-o"},
            {"preview", "sample", "-o", "x.png", "--edition", "pro"}, {"preview", "sample", "-o", "x.png", "--pressed", "25"},
-           {"preview", "sample", "-o", "x.png", "--screen", "1280"}, {"preview", "sample", "-o", "x.png", "--screen", "100x800"}}) {
+           {"preview", "sample", "-o", "x.png", "--screen", "1280"}, {"preview", "sample", "-o", "x.png", "--screen", "100x800"},
+           {"preview", "sample", "-o", "x.png", "--scale", "130"}, {"preview", "sample", "-o", "x.png", "--scale"}}) {
     const ToolRun run = Tool(arguments);
     EXPECT_EQ(run.exit_code, 2) << (arguments.empty() ? "" : arguments[0]);
     EXPECT_NE(run.err.find("usage: tarnwick-skin check FOLDER"), std::string::npos);
@@ -61,6 +62,21 @@ TEST(SkinCli, PreviewWritesAPngOfTheScreenSizeAsked) {
   EXPECT_EQ(written->Width(), 640);
   EXPECT_EQ(written->Height(), 480);
   EXPECT_EQ(Tool({"preview", folder.Path().string(), "-o", (folder.Path() / "no/such/folder.png").string()}).exit_code, 2);
+}
+
+TEST(SkinCli, AScaledPreviewShowsTheDefaultScreenAtThatScalingOrTheScreenAsked) {
+  SkinFolder folder;
+  folder.WriteConfig("[option1]\r\n");
+  const std::string out = (folder.Path() / "out.png").string();
+  for (const auto& [scale, width, height] : {std::tuple{"125", 1600, 1000}, std::tuple{"200", 2560, 1600}}) {
+    ASSERT_EQ(Tool({"preview", folder.Path().string(), "-o", out, "--scale", scale}).exit_code, 0);
+    const auto written = sim::ReadPng(out);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->Width(), width) << scale;
+    EXPECT_EQ(written->Height(), height) << scale;
+  }
+  ASSERT_EQ(Tool({"preview", folder.Path().string(), "--screen", "640x480", "-o", out, "--scale", "150"}).exit_code, 0);
+  EXPECT_EQ(sim::ReadPng(out)->Width(), 640);
 }
 
 }  // namespace

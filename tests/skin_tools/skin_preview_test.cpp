@@ -96,6 +96,28 @@ TEST_F(PreviewOfAFolder, TheLeEditionsPanelStandsLeftOfTheBar) {
   EXPECT_NE(preview.image->At(1190, 700), 0x404040u) << "backdrop between panel and bar";
 }
 
+// At 150 % the bar's background picture is drawn at one and a half times its size, as the
+// programs draw it, instead of stopping at its 96-dpi width inside a wider bar.
+TEST_F(PreviewOfAFolder, At150PercentTheBackgroundPictureGrowsWithTheBar) {
+  folder_.WriteConfig("[BG1]\r\nimage=bg.bmp\r\n");
+  folder_.WriteFile("image/bg.bmp", test::SolidBmp(83, 100, 0xFF0000));
+  skin_tools::PreviewOptions options;
+  options.scale_percent = 150;
+  options.screen.width_px = 1920;
+  options.screen.height_px = 1200;
+  const auto preview = Render(folder_.Path(), options);
+  ASSERT_TRUE(preview.image);
+  // 1335 twips at 10 twips a pixel: 134 pixels at the right edge. The picture becomes 125 x 150;
+  // the buttons stand 12 pixels in from the left and the top.
+  const int left = 1920 - 134;
+  const auto red = platform::MakeColour(255, 0, 0);
+  EXPECT_EQ(preview.image->At(left + 5, 5), red);
+  EXPECT_EQ(preview.image->At(left + 123, 5), red) << "beyond 83 pixels: the picture grew";
+  EXPECT_EQ(preview.image->At(left + 5, 148), red);
+  EXPECT_EQ(preview.image->At(left + 5, 152), 0x404040u) << "below the grown picture: the window's colour";
+  EXPECT_EQ(preview.image->At(left + 129, 5), 0x404040u) << "right of it";
+}
+
 TEST(SkinPreview, AFolderWithoutConfigGivesAReasonAndNoPicture) {
   SkinFolder folder;
   const auto preview = Render(folder.Path(), {});

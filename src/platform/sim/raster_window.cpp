@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/sim/raster_font.h"
+#include "platform/sim/raster_scaled.h"
 #include "platform/sim/raster_stretch.h"
 #include "platform/window_style_port.h"
 
@@ -60,25 +61,19 @@ platform::PixelRect ControlRect(const platform::ControlSpec& spec, const SimScre
   return {left, top, left + pixels(spec.width), top + pixels(spec.height)};
 }
 
-void DrawPicture(RasterImage& image, const platform::Picture& picture, const platform::PixelRect& where, bool stretch) {
+void DrawPicture(RasterImage& image, const platform::Picture& picture, const platform::PixelRect& where, bool stretch,
+                 const SimScreen& screen) {
   const auto* data = dynamic_cast<const SimPictureData*>(picture.Data());
   if (data == nullptr) return;
   if (stretch) {
     DrawStretchedPicture(image, *data, where);
-    return;
+  } else {
+    DrawPictureAtDpi(image, *data, screen.Dpi(), where);
   }
-  // At natural size and cut to `where`: drawn on a copy of that area, then put back.
-  RasterImage area(where.right - where.left, where.bottom - where.top);
-  for (int y = 0; y < area.Height(); ++y)
-    for (int x = 0; x < area.Width(); ++x) {
-      if (image.Inside(where.left + x, where.top + y)) area.Set(x, y, image.At(where.left + x, where.top + y));
-    }
-  DrawStretchedPicture(area, *data, {0, 0, data->WidthPixels(), data->HeightPixels()});
-  image.Paste(area, where.left, where.top);
 }
 
 // A picture lies on what the window shows behind it, so its transparent parts show the window.
-void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect) {
+void DrawControl(RasterImage& image, const SimControl& control, const platform::PixelRect& rect, const SimScreen& screen) {
   using platform::ControlKind;
   if (control.spec.kind == ControlKind::FolderView) {
     FillRect(image, rect, kFolderPane);
@@ -86,7 +81,7 @@ void DrawControl(RasterImage& image, const SimControl& control, const platform::
     return;
   }
   if (control.spec.kind == ControlKind::Label) return;  // the launcher's windows have none
-  DrawPicture(image, control.picture, rect, control.spec.kind == ControlKind::Image && control.spec.stretch);
+  DrawPicture(image, control.picture, rect, control.spec.kind == ControlKind::Image && control.spec.stretch, screen);
   if (control.border_style == 1) FrameRect(image, rect, platform::kBlack);
 }
 
@@ -103,9 +98,9 @@ RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen) {
   RasterImage image(outer.right - outer.left, outer.bottom - outer.top, window.spec.back_color);
   const platform::PixelRect client = DrawFrame(image, window, screen);
   FillRect(image, client, window.spec.back_color);
-  DrawPicture(image, window.background, client, false);
+  DrawPicture(image, window.background, client, false, screen);
   for (const auto& [id, control] : window.controls) {
-    DrawControl(image, control, ControlRect(control.spec, screen, client));
+    DrawControl(image, control, ControlRect(control.spec, screen, client), screen);
   }
   return image;
 }

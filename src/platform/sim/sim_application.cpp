@@ -21,6 +21,8 @@ void SimApplication::PumpEvents() {
   windows_.FireDueTimers(clock_.NowMicroseconds());
 }
 
+void SimApplication::WaitForEvents(float seconds) { log_.Record("WaitForEvents", seconds); }
+
 std::optional<std::uint64_t> SimApplication::FileLength(const std::string& path) {
   log_.Record("FileLength", path);
   std::error_code error;

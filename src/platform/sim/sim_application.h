@@ -19,6 +19,9 @@ class SimApplication : public platform::ApplicationPort {
   bool IsPreviousInstance() override;
   void SetTaskListVisible(bool visible) override;
   void PumpEvents() override;
+  // Recorded only: as far as the simulation knows an event is always queued, and time moves
+  // with the pumps.
+  void WaitForEvents(float seconds) override;
   std::optional<std::uint64_t> FileLength(const std::string& path) override;
   void EndNow() override;
   bool HasEnded() const override { return ended_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/common/picture_scaling.h"
+
 namespace tarnwick::sim {
 namespace {
 constexpr int kMinimumTimerPeriodMs = 10;
@@ -29,6 +31,14 @@ const char* SetterName(platform::Dimension which) {
   return kNames[static_cast<int>(which)];
 }
 }  // namespace
+
+void SimScreen::ScaleToDpi(int dpi) {
+  twips_per_pixel = 1440.0f / static_cast<float>(dpi);
+  caption_height_px = platform::ScaledLength(SimScreen{}.caption_height_px, dpi);
+  fixed_frame_px = platform::ScaledLength(SimScreen{}.fixed_frame_px, dpi);
+  min_titled_width_px = platform::ScaledLength(min_titled_width_px, dpi);
+  min_titled_height_px = platform::ScaledLength(min_titled_height_px, dpi);
+}
 
 int SimWindows::ToPixels(float twips) const {
   return static_cast<int>(std::lround(twips / screen.twips_per_pixel));

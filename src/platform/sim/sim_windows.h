@@ -2,6 +2,7 @@
 // Simulated windowing: windows and controls kept in a SimWindowTable, a fixed screen, message
 // boxes and pop-up menus that record what they showed and return scripted answers, and input
 // helpers that deliver events to a window's handlers as the real system would.
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <string>
@@ -18,6 +19,8 @@ struct SimScreen {
   int width_px = 1280;
   int height_px = 800;
   float twips_per_pixel = 15.0f;
+  // The resolution the twips per pixel stand for: 96 dpi at 15.
+  int Dpi() const { return static_cast<int>(std::lround(1440.0f / twips_per_pixel)); }
   int caption_height_px = 19;  // SM_CYCAPTION
   int fixed_frame_px = 3;      // border of a fixed-single window, each side
   // Geometry read back exactly as set, without the rounding to whole pixels of a real window
@@ -31,6 +34,9 @@ struct SimScreen {
     min_titled_width_px = 112;
     min_titled_height_px = 27;
   }
+  // Sets the resolution (from 96 dpi, as at construction): the twips per pixel, and the
+  // frame, caption and minimum sizes that the system scales with it. The size stays.
+  void ScaleToDpi(int dpi);
 };
 
 struct ShownMessageBox {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/gdi_region.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_handle.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/window_class.h"
@@ -13,8 +14,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TarnwickCandyButton";
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
-GdiFont MakeFont(const platform::FontSpec& spec) {
-  const int height = -static_cast<int>(std::lround(spec.points * 96.0 / 72.0));
+// The font at the resolution of the monitor the button is on.
+GdiFont MakeFont(const platform::FontSpec& spec, int dpi) {
+  const int height = -static_cast<int>(std::lround(spec.points * dpi / 72.0));
   return GdiFont(CreateFontW(height, 0, 0, 0, spec.weight, spec.italic, spec.underline,
                              spec.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
@@ -73,7 +75,7 @@ platform::WindowHandle CandyWindow::Window() const { return FromHwnd(window_); }
 void CandyWindow::SetFont(const platform::FontSpec& font) {
   font_selection_.reset();
   font_spec_ = font;
-  font_ = MakeFont(font);
+  font_ = MakeFont(font, WindowDpi(window_));
   font_selection_.emplace(canvas_dc_.Get(), font_.Get());
 }
 

@@ -110,4 +110,9 @@ void FolderViewHost::PaintNotice(HDC dc, const RECT& area) const {
             DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
 }
 
+void FolderViewHost::FitTo(HWND host) {
+  RECT area{};
+  if (browser_ && GetClientRect(host, &area)) browser_->SetRect(nullptr, area);
+}
+
 }  // namespace tarnwick::win32

@@ -26,6 +26,8 @@ class FolderViewHost {
   bool Navigate(const std::string& location);
   // Draws the notice, when one stands in place of the view, into `area` of the host's `dc`.
   void PaintNotice(HDC dc, const RECT& area) const;
+  // Fills `host`'s client area again after the host changed its size.
+  void FitTo(HWND host);
 
  private:
   bool CreateBrowser();

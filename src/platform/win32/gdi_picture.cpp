@@ -13,6 +13,17 @@ GdiPictureData::GdiPictureData(GdiBitmap bitmap, int width, int height)
 GdiPictureData::GdiPictureData(HICON icon, int width, int height)
     : icon_(icon), width_(width), height_(height) {}
 
+GdiBitmap CreateTopDownDib(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return GdiBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
 namespace {
 
 GdiBitmap MakeColourBitmap(int width, int height, const std::vector<std::uint32_t>& argb) {

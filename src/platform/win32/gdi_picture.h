@@ -27,6 +27,8 @@ class GdiPictureData : public platform::PictureData {
   int width_, height_;
 };
 
+// A 32-bit top-down DIB section of the given size; `bits` receives its pixel memory.
+GdiBitmap CreateTopDownDib(int width, int height, void** bits);
 // An icon with transparency from 0xAARRGGBB pixels, row by row from the top.
 platform::Picture MakeIconPicture(int width, int height, const std::vector<std::uint32_t>& argb);
 // A .bmp or .ico file; nullopt when it cannot be loaded.

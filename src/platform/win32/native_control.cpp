@@ -15,13 +15,11 @@ namespace {
 
 constexpr wchar_t kControlClass[] = L"TarnwickControl";
 
-GdiFont CreateLabelFont(const platform::ControlSpec& spec) {
-  if (spec.font_name.empty()) return GdiFont();
-  WindowDc screen(nullptr);
-  const int height = -MulDiv(spec.font_points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-  return GdiFont(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+GdiFont CreateLabelFont(const std::string& name, int points, int dpi) {
+  if (name.empty()) return GdiFont();
+  return GdiFont(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                             Utf8ToWide(spec.font_name).c_str()));
+                             Utf8ToWide(name).c_str()));
 }
 
 int ButtonOf(UINT message) {
@@ -38,18 +36,34 @@ int ButtonOf(UINT message) {
 }  // namespace
 
 NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& spec)
-    : parent_(parent), kind_(spec.kind), id_(spec.id), stretch_(spec.stretch), picture_(spec.picture),
-      text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color), font_(CreateLabelFont(spec)) {
+    : parent_(parent), kind_(spec.kind), id_(spec.id), stretch_(spec.stretch), left_(spec.left), top_(spec.top),
+      width_(spec.width), height_(spec.height), font_name_(spec.font_name), font_points_(spec.font_points),
+      picture_(spec.picture), text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color),
+      font_(CreateLabelFont(font_name_, font_points_, parent.Scale().dpi)) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent.Handle(), GWLP_HINSTANCE));
   RegisterWindowClassOnce(instance, kControlClass, Procedure);
-  const TwipsScale& scale = parent.Scale();
-  CreateWindowExW(0, kControlClass, text_.c_str(), WS_CHILD | WS_VISIBLE, scale.XToPixels(static_cast<float>(spec.left)),
-                  scale.YToPixels(static_cast<float>(spec.top)), scale.XToPixels(static_cast<float>(spec.width)),
-                  scale.YToPixels(static_cast<float>(spec.height)), parent.Handle(),
+  const RECT place = PixelPlace();
+  CreateWindowExW(0, kControlClass, text_.c_str(), WS_CHILD | WS_VISIBLE, place.left, place.top,
+                  place.right - place.left, place.bottom - place.top, parent.Handle(),
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, this);
   if (kind_ == platform::ControlKind::FolderView && window_.Valid()) {
     folder_view_ = std::make_unique<FolderViewHost>(window_.Get());
   }
+}
+
+RECT NativeControl::PixelPlace() const {
+  const TwipsScale& scale = parent_.Scale();
+  const int left = scale.XToPixels(static_cast<float>(left_)), top = scale.YToPixels(static_cast<float>(top_));
+  return {left, top, left + scale.XToPixels(static_cast<float>(width_)), top + scale.YToPixels(static_cast<float>(height_))};
+}
+
+void NativeControl::FollowScale() {
+  if (!window_.Valid()) return;
+  font_ = CreateLabelFont(font_name_, font_points_, parent_.Scale().dpi);
+  const RECT place = PixelPlace();
+  SetWindowPos(window_.Get(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  if (folder_view_) folder_view_->FitTo(window_.Get());
 }
 
 void NativeControl::SetText(const std::string& text) {
@@ -59,7 +73,7 @@ void NativeControl::SetText(const std::string& text) {
 }
 
 void NativeControl::SetPicture(const platform::Picture& picture) {
-  picture_ = picture;
+  picture_ = DpiPicture(picture);
   Invalidate();
 }
 
@@ -162,7 +176,7 @@ void NativeControl::OnButtonUp(int button, WPARAM wparam, LPARAM lparam) {
 
 // Pictures and labels lie on what their window shows behind them (its colour and picture), so
 // the transparent parts of a picture show the window through.
-void NativeControl::Paint(HDC target) const {
+void NativeControl::Paint(HDC target) {
   RECT area{};
   GetClientRect(window_.Get(), &area);
   const BufferedDc buffer(target, area);
@@ -176,7 +190,8 @@ void NativeControl::Paint(HDC target) const {
     PaintLabel(dc, area);
     return;
   }
-  DrawPicture(dc, picture_, area, kind_ == platform::ControlKind::Image && stretch_);
+  const bool stretch = kind_ == platform::ControlKind::Image && stretch_;
+  DrawPicture(dc, stretch ? picture_.Source() : picture_.At(parent_.Scale().dpi), area, stretch);
   if (border_style_ == 1) FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/dpi_picture.h"
 #include "platform/win32/folder_view_host.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/scoped_handles.h"
@@ -30,12 +31,16 @@ class NativeControl {
   void SetBorder(int border_style);
   // Shows a folder in a folder-view control; false for other controls or no such folder.
   bool Navigate(const std::string& location);
+  // Takes the place and font size of the window's present resolution, without repainting.
+  void FollowScale();
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   bool HandleButton(UINT message, WPARAM wparam, LPARAM lparam);
-  void Paint(HDC dc) const;
+  // The control's rectangle in its window's client area, in pixels at the window's scale.
+  RECT PixelPlace() const;
+  void Paint(HDC dc);
   void PaintLabel(HDC dc, RECT area) const;
   void OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click);
   void OnButtonUp(int button, WPARAM wparam, LPARAM lparam);
@@ -45,7 +50,10 @@ class NativeControl {
   platform::ControlKind kind_;
   int id_;
   bool stretch_;
-  platform::Picture picture_;
+  int left_, top_, width_, height_;  // twips
+  std::string font_name_;
+  int font_points_;
+  DpiPicture picture_;  // at its own size where it is not stretched
   std::wstring text_;
   COLORREF text_color_;
   GdiFont font_;

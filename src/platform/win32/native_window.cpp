@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/modal_ui.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/picture_drawing.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/window_class.h"
@@ -52,8 +53,9 @@ NativeWindow::NativeWindow(const WindowContext& context, platform::WindowEvents&
 bool NativeWindow::Build(const platform::WindowSpec& spec) {
   RegisterWindowClassOnce(context_.instance, kWindowClass, Procedure);
   back_brush_.Reset(CreateSolidBrush(spec.back_color));
+  scale_ = TwipsScale::AtDpi(PrimaryMonitorDpi());
   const DWORD style = FrameStyleBits(spec.frame) | WS_CLIPCHILDREN;
-  const RECT outer = OuterRect(spec, context_.scale, style);
+  const RECT outer = OuterRect(spec, scale_, style);
   // The window procedure takes ownership of the handle at WM_NCCREATE.
   if (!CreateWindowExW(0, kWindowClass, Utf8ToWide(spec.caption).c_str(), style, outer.left, outer.top,
                        outer.right - outer.left, outer.bottom - outer.top, context_.owner, nullptr,
@@ -85,7 +87,7 @@ NativeControl* NativeWindow::FindControl(int id) {
 }
 
 void NativeWindow::SetBackgroundPicture(const platform::Picture& picture) {
-  background_ = picture;
+  background_ = DpiPicture(picture);
   InvalidateRect(window_.Get(), nullptr, TRUE);
 }
 
@@ -114,7 +116,7 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PaintBackground(reinterpret_cast<HDC>(wparam));
       return 1;
     case WM_MOUSEMOVE:
-      if (events_) events_->OnFormMouseMove(MouseArgsFrom(wparam, lparam, context_.scale));
+      if (events_) events_->OnFormMouseMove(MouseArgsFrom(wparam, lparam, scale_));
       return 0;
     case WM_TIMER:
       if (events_) events_->OnTimer(static_cast<int>(wparam));
@@ -127,6 +129,9 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // than the system's minimum for a titled window; a closing that waits for the panel to
       // get that small would otherwise never end where that minimum is larger.
       reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{1, 1};
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case WM_SETCURSOR:
       BringModalBoxForwardOnPress(lparam);
@@ -154,11 +159,22 @@ void NativeWindow::OnClose() {
   Destroy();
 }
 
-void NativeWindow::PaintBackground(HDC dc) const {
+void NativeWindow::PaintBackground(HDC dc) {
   RECT client{};
   GetClientRect(window_.Get(), &client);
   FillRect(dc, &client, back_brush_.Get());
-  DrawPicture(dc, background_, client, false);
+  DrawPicture(dc, background_.At(scale_.dpi), client, false);
+}
+
+// The controls take their new places unseen, then the window its new rectangle, and all is
+// painted once at the new scale: no frame shows the old layout in the new size.
+void NativeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  scale_ = TwipsScale::AtDpi(dpi);
+  for (const auto& control : controls_) control->FollowScale();
+  SetWindowPos(window_.Get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window_.Get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  if (context_.on_dpi_changed) context_.on_dpi_changed(window_.Get(), dpi);
 }
 
 void NativeWindow::OnNativeDestroyed() {

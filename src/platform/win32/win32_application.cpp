@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
@@ -51,6 +54,13 @@ void Win32Application::PumpEvents() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+void Win32Application::WaitForEvents(float seconds) {
+  if (!(seconds > 0.0f)) return;
+  constexpr float kLongestWaitMs = 60000.0f;
+  const auto milliseconds = static_cast<DWORD>(std::min(std::ceil(seconds * 1000.0f), kLongestWaitMs));
+  MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 std::optional<std::uint64_t> Win32Application::FileLength(const std::string& path) {

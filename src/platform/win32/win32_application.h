@@ -1,6 +1,6 @@
 #pragma once
 // The program as a whole: its folder, the previous-instance test (a named mutex), the task-list
-// entry (the owner window), the event pump and the immediate end (ExitProcess).
+// entry (the owner window), the event pump and wait and the immediate end (ExitProcess).
 #include <optional>
 
 #include "platform/application_port.h"
@@ -17,6 +17,8 @@ class Win32Application final : public platform::ApplicationPort {
   bool IsPreviousInstance() override;
   void SetTaskListVisible(bool visible) override;
   void PumpEvents() override;
+  // Sleeps in the system until input or a message arrives or the time is up (a minute at most).
+  void WaitForEvents(float seconds) override;
   std::optional<std::uint64_t> FileLength(const std::string& path) override;
   // ExitProcess: every window goes with the process, no handler runs, and the call does not
   // return. Destructors of the backend do not run; the system frees what the process held.

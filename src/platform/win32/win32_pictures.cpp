@@ -19,18 +19,6 @@ static_assert(ResourceOf(platform::DesignPicture::PanelFolderTab) == TARNWICK_ID
 static_assert(ResourceOf(platform::DesignPicture::PanelProgramButton) == TARNWICK_IDR_PANEL_PROGRAM_BUTTON_1);
 static_assert(ResourceOf(platform::DesignPicture::PanelAboutButton) == TARNWICK_IDR_PANEL_ABOUT_BUTTON);
 
-// A 32-bit top-down DIB section of the given size; `bits` receives its pixel memory.
-GdiBitmap CreateDibSection(UINT width, UINT height, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return GdiBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
 // The bytes of an RCDATA resource; they live as long as the module.
 std::pair<const BYTE*, DWORD> FindResourceBytes(HINSTANCE instance, int id) {
   HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -81,7 +69,7 @@ std::optional<platform::Picture> Win32Pictures::Decode(IWICBitmapDecoder* decode
     return std::nullopt;
   }
   void* bits = nullptr;
-  GdiBitmap bitmap = CreateDibSection(width, height, &bits);
+  GdiBitmap bitmap = CreateTopDownDib(static_cast<int>(width), static_cast<int>(height), &bits);
   const UINT stride = width * 4;
   if (!bitmap || FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
     return std::nullopt;

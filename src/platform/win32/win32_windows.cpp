@@ -3,12 +3,14 @@
 #include <utility>
 
 #include "platform/win32/modal_ui.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/native_handle.h"
 #include "platform/win32/shell_notice_filter.h"
 #include "platform/win32/win32_text.h"
 
 namespace tarnwick::win32 {
 namespace {
+SIZE PrimaryScreenPixels() { return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 // Restores a minimised window and brings it in front: the launcher's windows have no task-list
 // entry that would bring them back.
@@ -23,12 +25,12 @@ Win32Windows::Win32Windows(HINSTANCE instance, HWND owner, HICON large_icon, HIC
                            std::function<void()> on_shell_restarted) {
   context_.instance = instance;
   context_.owner = owner;
-  context_.scale = ScreenTwipsScale();
   context_.large_icon = large_icon;
   context_.small_icon = small_icon;
   context_.on_destroyed = [this](HWND window) { windows_.erase(window); };
   context_.on_shell_restarted = std::move(on_shell_restarted);
   context_.on_display_changed = [this] { screen_.reset(); };
+  context_.on_dpi_changed = [this](HWND window, int dpi) { OnDpiChanged(window, dpi); };
 }
 
 Win32Windows::~Win32Windows() {
@@ -88,8 +90,9 @@ bool Win32Windows::IsVisible(platform::WindowHandle window) const {
 // has work to do after something else moved or resized the bar.
 bool Win32Windows::SetDimension(platform::WindowHandle window, platform::Dimension which, float twips) {
   RECT rect{};
-  if (!Find(window) || !GetWindowRect(ToHwnd(window), &rect)) return false;
-  const TwipsScale& scale = context_.scale;
+  const NativeWindow* native = Find(window);
+  if (!native || !GetWindowRect(ToHwnd(window), &rect)) return false;
+  const TwipsScale& scale = native->Scale();
   int left = rect.left, top = rect.top, width = rect.right - rect.left, height = rect.bottom - rect.top;
   UINT keep = SWP_NOSIZE;
   switch (which) {
@@ -105,8 +108,9 @@ bool Win32Windows::SetDimension(platform::WindowHandle window, platform::Dimensi
 
 std::optional<float> Win32Windows::GetDimension(platform::WindowHandle window, platform::Dimension which) const {
   RECT rect{};
-  if (!Find(window) || !GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
-  const TwipsScale& scale = context_.scale;
+  const NativeWindow* native = Find(window);
+  if (!native || !GetWindowRect(ToHwnd(window), &rect)) return std::nullopt;
+  const TwipsScale& scale = native->Scale();
   switch (which) {
     case platform::Dimension::Left: return scale.XToTwips(rect.left);
     case platform::Dimension::Top: return scale.YToTwips(rect.top);
@@ -156,14 +160,26 @@ bool Win32Windows::SetTimerInterval(platform::WindowHandle window, int timer, in
   return SetTimer(ToHwnd(window), id, static_cast<UINT>(interval_ms), nullptr) != 0;
 }
 
-SIZE Win32Windows::ScreenPixels() const {
-  if (!screen_) screen_ = SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+const Win32Windows::Screen& Win32Windows::PrimaryScreen() const {
+  if (!screen_) screen_ = Screen{PrimaryScreenPixels(), TwipsScale::AtDpi(PrimaryMonitorDpi())};
   return *screen_;
 }
 
-float Win32Windows::ScreenWidthTwips() const { return context_.scale.XToTwips(ScreenPixels().cx); }
+// A window on the primary monitor that hears of a new resolution gives the screen that
+// resolution: the monitor's scaling changed, and the bar docks at once in the new twips.
+void Win32Windows::OnDpiChanged(HWND window, int dpi) {
+  screen_.reset();
+  if (MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) != MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) return;
+  screen_ = Screen{PrimaryScreenPixels(), TwipsScale::AtDpi(dpi)};
+}
 
-float Win32Windows::ScreenHeightTwips() const { return context_.scale.YToTwips(ScreenPixels().cy); }
+float Win32Windows::ScreenWidthTwips() const { return PrimaryScreen().scale.XToTwips(PrimaryScreen().pixels.cx); }
+
+float Win32Windows::ScreenHeightTwips() const { return PrimaryScreen().scale.YToTwips(PrimaryScreen().pixels.cy); }
+
+float Win32Windows::TwipsPerPixelX() const { return PrimaryScreen().scale.per_pixel_x; }
+
+float Win32Windows::TwipsPerPixelY() const { return PrimaryScreen().scale.per_pixel_y; }
 
 int Win32Windows::ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                                  int style) {

@@ -1,6 +1,7 @@
 #pragma once
 // Windowing and controls: launcher windows built from WindowSpecs, their geometry in twips at
-// the screen's real resolution, contents, timers, modal boxes and menus.
+// the resolution of the monitor each is on, contents, timers, modal boxes and menus. Screen
+// facts are those of the primary monitor, where the bar docks.
 #include <windows.h>
 
 #include <functional>
@@ -38,8 +39,8 @@ class Win32Windows final : public platform::WindowPort {
   bool SetTimerInterval(platform::WindowHandle window, int timer, int interval_ms) override;
   float ScreenWidthTwips() const override;
   float ScreenHeightTwips() const override;
-  float TwipsPerPixelX() const override { return context_.scale.per_pixel_x; }
-  float TwipsPerPixelY() const override { return context_.scale.per_pixel_y; }
+  float TwipsPerPixelX() const override;
+  float TwipsPerPixelY() const override;
   int SystemMetric(int index) const override { return GetSystemMetrics(index); }
   int ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
                      int style) override;
@@ -53,14 +54,20 @@ class Win32Windows final : public platform::WindowPort {
 
  private:
   NativeWindow* Find(platform::WindowHandle window) const;
-  // The screen size in pixels, read once and again after the display changed: the bar's timer
-  // asks for it many times a second, and the system answers each query with a registry check.
-  SIZE ScreenPixels() const;
+  struct Screen {
+    SIZE pixels;
+    TwipsScale scale;
+  };
+  // The primary screen's size and scale, read once and again after the display or a window's
+  // resolution changed: the bar's timer asks for them many times a second, and the system
+  // answers each query with a registry check.
+  const Screen& PrimaryScreen() const;
+  void OnDpiChanged(HWND window, int dpi);
   NativeControl* FindControl(platform::WindowHandle window, int control) const;
 
   WindowContext context_;
   std::map<HWND, std::shared_ptr<NativeWindow>> windows_;
-  mutable std::optional<SIZE> screen_;
+  mutable std::optional<Screen> screen_;
 };
 
 }  // namespace tarnwick::win32

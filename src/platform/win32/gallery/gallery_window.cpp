@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/common/picture_scaling.h"
 #include "platform/win32/gallery/object_counts.h"
+#include "platform/win32/monitor_dpi.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/window_class.h"
 
@@ -24,6 +26,19 @@ std::string DescribeCursors() {
   return text;
 }
 
+// A place of the layout, made at 96 dpi, at the resolution the gallery shows at.
+gallery::Rect AtDpi(const gallery::Rect& place, int dpi) {
+  return {platform::ScaledLength(place.x, dpi), platform::ScaledLength(place.y, dpi),
+          platform::ScaledLength(place.width, dpi), platform::ScaledLength(place.height, dpi)};
+}
+
+// The dialog font, 8 points, at the gallery's resolution.
+GdiFont LabelFont(int dpi) {
+  return GdiFont(CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             L"MS Shell Dlg 2"));
+}
+
 constexpr char kWelcome[] = "Move the pointer over a button, press it, or Tab to one and press Enter";
 
 }  // namespace
@@ -33,18 +48,19 @@ std::unique_ptr<GalleryWindow> GalleryWindow::Create(const gallery::GalleryDescr
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterWindowClassOnce(instance, kClassName, &GalleryWindow::Procedure);
   const gallery::GalleryLayout layout = gallery::LayOut(description.buttons.size());
-  RECT frame{0, 0, layout.width, layout.height};
+  const int dpi = PrimaryMonitorDpi();
+  RECT frame{0, 0, platform::ScaledLength(layout.width, dpi), platform::ScaledLength(layout.height, dpi)};
   AdjustWindowRect(&frame, kFrameStyle, FALSE);
   HWND window = CreateWindowExW(0, kClassName, L"Candy Gallery", kFrameStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
-  std::unique_ptr<GalleryWindow> gallery(new GalleryWindow(window, log));
+  std::unique_ptr<GalleryWindow> gallery(new GalleryWindow(window, log, dpi, LabelFont(dpi)));
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(gallery.get()));
   for (std::size_t i = 0; i < description.buttons.size(); ++i)
     if (!gallery->AddButton(description.buttons[i], i)) return nullptr;
-  gallery->history_ = gallery->AddLabel(layout.history, SS_LEFT);
-  gallery->status_ = gallery->AddLabel(layout.status, SS_LEFTNOWORDWRAP | SS_SUNKEN);
+  gallery->history_ = gallery->AddLabel(AtDpi(layout.history, dpi), SS_LEFT);
+  gallery->status_ = gallery->AddLabel(AtDpi(layout.status, dpi), SS_LEFTNOWORDWRAP | SS_SUNKEN);
   const std::string status = description.message.empty() ? kWelcome : description.message;
   gallery->SetText(gallery->status_, status);
   log.Write("status " + status);
@@ -59,7 +75,7 @@ GalleryWindow::~GalleryWindow() {
 }
 
 bool GalleryWindow::AddButton(const gallery::ButtonDescription& description, std::size_t index) {
-  const gallery::Rect cell = gallery::ButtonCell(index);
+  const gallery::Rect cell = AtDpi(gallery::ButtonCell(index), dpi_);
   auto surface = CandyWindow::Create(window_, cell.x, cell.y, cell.width, cell.height,
                                      GetSysColor(COLOR_BTNFACE), false);
   if (!surface) return false;
@@ -80,7 +96,7 @@ HWND GalleryWindow::AddLabel(const gallery::Rect& place, DWORD style) {
   HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | style, place.x, place.y,
                                place.width, place.height, window_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_.Get()), FALSE);
   return label;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The gallery's window: a grid of real candy buttons described by CandyGallery.txt, an event
-// list with the latest events and a status line with the newest one. Tab moves the keyboard
+// list with the latest events and a status line with the newest one, laid out and lettered at
+// the primary monitor's resolution. Tab moves the keyboard
 // focus between the buttons (the message loop hands keys to IsDialogMessage first).
 #include <windows.h>
 
@@ -13,6 +14,7 @@
 #include "candy_gallery/gallery_events.h"
 #include "candy_gallery/gallery_layout.h"
 #include "platform/win32/candy_window_host.h"
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/gallery/gallery_log.h"
 
 namespace tarnwick::win32 {
@@ -37,7 +39,8 @@ class GalleryWindow {
     std::unique_ptr<candy::CandyButton> control;
   };
 
-  GalleryWindow(HWND window, GalleryLog& log) : window_(window), log_(log) {}
+  GalleryWindow(HWND window, GalleryLog& log, int dpi, GdiFont label_font)
+      : window_(window), log_(log), dpi_(dpi), label_font_(std::move(label_font)) {}
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool AddButton(const gallery::ButtonDescription& description, std::size_t index);
   HWND AddLabel(const gallery::Rect& place, DWORD style);
@@ -46,6 +49,8 @@ class GalleryWindow {
 
   HWND window_;
   GalleryLog& log_;
+  int dpi_;  // the layout is made at 96 dpi and shown at this resolution
+  GdiFont label_font_;  // outlives the labels: the destructor destroys the window first
   std::vector<Button> buttons_;
   HWND history_ = nullptr, status_ = nullptr;
   gallery::EventHistory history_lines_{gallery::kHistoryLines};
