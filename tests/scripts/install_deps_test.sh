@@ -2,6 +2,8 @@
 # Tests of scripts/install-deps.sh against a stand-in package manager (apt-get, dpkg-query and
 # dpkg on PATH that record their calls), and of how the end-to-end checks treat what is missing.
 set -uo pipefail
+# The test command exports what it found; each case here sets what it needs.
+unset TARNWICK_REQUIRE_ALL TARNWICK_WINE32_UNAVAILABLE TARNWICK_WINE32_PACKAGES TARNWICK_APT_TRIES TARNWICK_APT_PAUSE
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
