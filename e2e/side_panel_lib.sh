@@ -94,7 +94,9 @@ panel_watch_wait() { wait "$PANEL_WATCH_PID"; sed -i 's/\r$//' "$1"; }
 # What a sampled run shows, as key=value words:
 #   sizes=<distinct sizes while visible> rects=<distinct rectangles while visible>
 #   first=<first visible rect> last=<last rect seen>
-#   last_visible=<0|1> grew=<1: widths and heights never fell> shrank=<1: never rose>
+#   last_visible=<0|1> grew=<1: widths and heights never fell, but to the last size seen: the
+#   opening's last tick sets the final width, which one step can have passed, before it moves
+#   the panel, and a sample may fall between the two> shrank=<1: never rose>
 #   ms=<time from the first to the last visible change> gone=<1: the panel ended up not existing>
 #   before_gone=<the last rect seen before it stopped existing>
 panel_watch_summary() {
@@ -108,11 +110,13 @@ panel_watch_summary() {
       if (first == "") { first = last; start = t }
       if (!((w "x" h) in size)) { size[w "x" h] = 1; sizes++ }
       if (!(last in rect)) { rect[last] = 1; rects++ }
-      if (pw != "" && (w < pw || h < ph)) fell = 1
+      if (pw != "" && (w < pw || h < ph)) fell_to[w "x" h] = 1
       if (pw != "" && (w > pw || h > ph)) rose = 1
       pw = w; ph = h; end = t
     }
-    END { printf "sizes=%d rects=%d first=%s last=%s last_visible=%s grew=%d shrank=%d ms=%d gone=%d before_gone=%s\n",
+    END {
+      for (s in fell_to) if (s != pw "x" ph) fell = 1
+      printf "sizes=%d rects=%d first=%s last=%s last_visible=%s grew=%d shrank=%d ms=%d gone=%d before_gone=%s\n",
           sizes, rects, first, last, last_visible, !fell, !rose, end - start, gone, before }' "$1"
 }
 # panel_summary_value <summary> <key>
