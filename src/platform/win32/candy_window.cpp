@@ -59,7 +59,7 @@ std::unique_ptr<CandyWindow> CandyWindow::Create(HWND parent, int x, int y, int 
 
 CandyWindow::CandyWindow(HWND window, int width, int height,
                          std::optional<platform::Colour> parent_back)
-    : window_(window), width_(width), height_(height), parent_back_(parent_back),
+    : window_(window), width_(width), height_(height), parent_back_(parent_back), dpi_(WindowDpi(window)),
       canvas_dc_(WindowDc(window).Get()), drawing_(canvas_dc_.Get()) {
   ResizeCanvas(width, height);
   SetFont(font_spec_);
@@ -75,8 +75,13 @@ platform::WindowHandle CandyWindow::Window() const { return FromHwnd(window_); }
 void CandyWindow::SetFont(const platform::FontSpec& font) {
   font_selection_.reset();
   font_spec_ = font;
-  font_ = MakeFont(font, WindowDpi(window_));
+  font_ = MakeFont(font, dpi_);
   font_selection_.emplace(canvas_dc_.Get(), font_.Get());
+}
+
+void CandyWindow::FollowDpi(int dpi) {
+  dpi_ = dpi;
+  SetFont(font_spec_);
 }
 
 void CandyWindow::SetWindowRegion(std::shared_ptr<const platform::PixelRegion> outline) {

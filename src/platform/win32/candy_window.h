@@ -47,6 +47,9 @@ class CandyWindow : public platform::ControlSurface {
   HWND Handle() const { return window_; }
   // Where the window's input goes; null delivers none.
   void SetInput(candy::ControlInput* input) { input_ = input; }
+  // The window now shows at another resolution: the font is made again at it. The caller
+  // then gives the window its size at that resolution, which repaints the control.
+  void FollowDpi(int dpi);
 
  private:
   CandyWindow(HWND window, int width, int height, std::optional<platform::Colour> parent_back);
@@ -60,6 +63,7 @@ class CandyWindow : public platform::ControlSurface {
   HWND window_;
   int width_, height_;
   std::optional<platform::Colour> parent_back_;
+  int dpi_;  // the resolution the font is made at
   std::shared_ptr<const platform::PixelRegion> outline_;
   MemoryDc canvas_dc_;
   GdiBitmap canvas_;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/label_font.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/parent_background.h"
 #include "platform/win32/picture_drawing.h"
@@ -14,13 +15,6 @@ namespace tarnwick::win32 {
 namespace {
 
 constexpr wchar_t kControlClass[] = L"TarnwickControl";
-
-GdiFont CreateLabelFont(const std::string& name, int points, int dpi) {
-  if (name.empty()) return GdiFont();
-  return GdiFont(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                             Utf8ToWide(name).c_str()));
-}
 
 int ButtonOf(UINT message) {
   switch (message) {
@@ -38,10 +32,10 @@ int ButtonOf(UINT message) {
 NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& spec)
     : parent_(parent), kind_(spec.kind), id_(spec.id), stretch_(spec.stretch), left_(spec.left), top_(spec.top),
       width_(spec.width), height_(spec.height), font_name_(spec.font_name), font_points_(spec.font_points),
-      picture_(spec.picture), text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color),
-      font_(CreateLabelFont(font_name_, font_points_, parent.Scale().dpi)) {
+      picture_(spec.picture), text_(WithCrLfBreaks(Utf8ToWide(spec.text))), text_color_(spec.fore_color) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent.Handle(), GWLP_HINSTANCE));
   RegisterWindowClassOnce(instance, kControlClass, Procedure);
+  FitFont();
   const RECT place = PixelPlace();
   CreateWindowExW(0, kControlClass, text_.c_str(), WS_CHILD | WS_VISIBLE, place.left, place.top,
                   place.right - place.left, place.bottom - place.top, parent.Handle(),
@@ -59,15 +53,23 @@ RECT NativeControl::PixelPlace() const {
 
 void NativeControl::FollowScale() {
   if (!window_.Valid()) return;
-  font_ = CreateLabelFont(font_name_, font_points_, parent_.Scale().dpi);
+  FitFont();
   const RECT place = PixelPlace();
   SetWindowPos(window_.Get(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   if (folder_view_) folder_view_->FitTo(window_.Get());
 }
 
+void NativeControl::FitFont() {
+  if (kind_ != platform::ControlKind::Label) return;
+  const RECT place = PixelPlace();
+  const LabelWidths widths{TwipsScale::AtDpi(96).XToPixels(static_cast<float>(width_)), place.right - place.left};
+  font_ = FitLabelFont(font_name_, font_points_, parent_.Scale().dpi, text_, widths);
+}
+
 void NativeControl::SetText(const std::string& text) {
   text_ = WithCrLfBreaks(Utf8ToWide(text));
+  FitFont();
   SetWindowTextW(window_.Get(), text_.c_str());  // readable by accessibility tools and tests
   Invalidate();
 }

@@ -40,6 +40,8 @@ class NativeControl {
   bool HandleButton(UINT message, WPARAM wparam, LPARAM lparam);
   // The control's rectangle in its window's client area, in pixels at the window's scale.
   RECT PixelPlace() const;
+  // A label's font at the window's scale, keeping the line breaks it has at 96 dpi.
+  void FitFont();
   void Paint(HDC dc);
   void PaintLabel(HDC dc, RECT area) const;
   void OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "platform/common/picture_scaling.h"
 #include "platform/win32/gallery/object_counts.h"
@@ -55,7 +56,7 @@ std::unique_ptr<GalleryWindow> GalleryWindow::Create(const gallery::GalleryDescr
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
-  std::unique_ptr<GalleryWindow> gallery(new GalleryWindow(window, log, dpi, LabelFont(dpi)));
+  std::unique_ptr<GalleryWindow> gallery(new GalleryWindow(window, log, layout, dpi, LabelFont(dpi)));
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(gallery.get()));
   for (std::size_t i = 0; i < description.buttons.size(); ++i)
     if (!gallery->AddButton(description.buttons[i], i)) return nullptr;
@@ -115,6 +116,35 @@ void GalleryWindow::OnEvent(const std::string& name, const candy::CandyEvent& ev
 void GalleryWindow::Show() {
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
+  LogButtonPlaces();
+  log_.Write(DescribeCursors());
+  log_.Write(DescribeObjectCounts(CountObjects()));
+  log_.Write("ready");
+}
+
+void GalleryWindow::FollowDpi(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  GdiFont font = LabelFont(dpi);  // the labels let go of the old font before it is deleted
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    CandyWindow& surface = buttons_[i].host->Window();
+    surface.FollowDpi(dpi);
+    const gallery::Rect cell = AtDpi(gallery::ButtonCell(i), dpi);
+    MoveWindow(surface.Handle(), cell.x, cell.y, cell.width, cell.height, TRUE);
+  }
+  for (const auto& [label, place] : {std::pair{history_, layout_.history}, std::pair{status_, layout_.status}}) {
+    const gallery::Rect at = AtDpi(place, dpi);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+    MoveWindow(label, at.x, at.y, at.width, at.height, TRUE);
+  }
+  label_font_ = std::move(font);
+  InvalidateRect(window_, nullptr, TRUE);
+  log_.Write("dpi\t" + std::to_string(dpi));
+  LogButtonPlaces();
+}
+
+void GalleryWindow::LogButtonPlaces() {
   for (const Button& button : buttons_) {
     RECT place{};
     GetWindowRect(button.host->Window().Handle(), &place);
@@ -122,9 +152,6 @@ void GalleryWindow::Show() {
                std::to_string(place.top) + "\t" + std::to_string(place.right - place.left) + "\t" +
                std::to_string(place.bottom - place.top));
   }
-  log_.Write(DescribeCursors());
-  log_.Write(DescribeObjectCounts(CountObjects()));
-  log_.Write("ready");
 }
 
 LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -136,6 +163,9 @@ LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wpar
       FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
       return TRUE;
     }
+    case WM_DPICHANGED:
+      if (gallery) gallery->FollowDpi(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_TIMER:
       if (gallery) gallery->log_.Write(DescribeObjectCounts(CountObjects()));
       return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The gallery's window: a grid of real candy buttons described by CandyGallery.txt, an event
 // list with the latest events and a status line with the newest one, laid out and lettered at
-// the primary monitor's resolution. Tab moves the keyboard
+// the primary monitor's resolution, and again at a new one when the window moves to a monitor
+// of another resolution. Tab moves the keyboard
 // focus between the buttons (the message loop hands keys to IsDialogMessage first).
 #include <windows.h>
 
@@ -39,16 +40,21 @@ class GalleryWindow {
     std::unique_ptr<candy::CandyButton> control;
   };
 
-  GalleryWindow(HWND window, GalleryLog& log, int dpi, GdiFont label_font)
-      : window_(window), log_(log), dpi_(dpi), label_font_(std::move(label_font)) {}
+  GalleryWindow(HWND window, GalleryLog& log, const gallery::GalleryLayout& layout, int dpi, GdiFont label_font)
+      : window_(window), log_(log), layout_(layout), dpi_(dpi), label_font_(std::move(label_font)) {}
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool AddButton(const gallery::ButtonDescription& description, std::size_t index);
   HWND AddLabel(const gallery::Rect& place, DWORD style);
   void OnEvent(const std::string& name, const candy::CandyEvent& event);
   void SetText(HWND label, const std::string& text);
+  // Lays the buttons and labels out again at `dpi`, in the window's new rectangle.
+  void FollowDpi(int dpi, const RECT& suggested);
+  // Logs where each button is on the screen.
+  void LogButtonPlaces();
 
   HWND window_;
   GalleryLog& log_;
+  gallery::GalleryLayout layout_;  // at 96 dpi
   int dpi_;  // the layout is made at 96 dpi and shown at this resolution
   GdiFont label_font_;  // outlives the labels: the destructor destroys the window first
   std::vector<Button> buttons_;
