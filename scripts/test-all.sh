@@ -5,7 +5,7 @@
 #
 # Everything the tests use must be there: a missing tool or program fails its test instead of
 # skipping it. The one exception is the 32-bit Wine, which a broken 32-bit package index can
-# keep from installing: then the checks that run 32-bit programs under Wine are skipped, each
+# keep from installing, and which a kernel without 32-bit programs cannot run: then the checks that run 32-bit programs under Wine are skipped, each
 # by name in ctest's summary, and this is said at the start and at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,9 @@ bash scripts/install-deps.sh tests
 
 export TARNWICK_REQUIRE_ALL=1
 mapfile -t missing_wine32 < <(tarnwick_missing_packages "${TARNWICK_WINE32_PACKAGES[@]}")
-if [ ${#missing_wine32[@]} -gt 0 ]; then
+if ! tarnwick_kernel_runs_i386; then
+  export TARNWICK_WINE32_UNAVAILABLE="this machine's kernel cannot run 32-bit programs, so neither can the 32-bit Wine"
+elif [ ${#missing_wine32[@]} -gt 0 ]; then
   export TARNWICK_WINE32_UNAVAILABLE="the 32-bit Wine (${missing_wine32[*]}) could not be installed on this machine"
 fi
 say_wine32() {
