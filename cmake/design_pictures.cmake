@@ -1,21 +1,6 @@
 # The design pictures as bytes in a generated source, for programs that decode them with the
-# simulated platform's decoder (the skin tools' preview). The list follows the numbering of
-# platform::DesignPicture, which tarnwick.rc follows too.
-set(TARNWICK_DESIGN_PICTURE_FILES assets/splash_logo.jpg assets/design/main_top_button.jpg)
-foreach(n RANGE 1 24)
-  string(LENGTH "${n}" digits)
-  if(digits EQUAL 1)
-    set(n "0${n}")
-  endif()
-  list(APPEND TARNWICK_DESIGN_PICTURE_FILES assets/design/main_launch_${n}.jpg)
-endforeach()
-foreach(n RANGE 1 7)
-  list(APPEND TARNWICK_DESIGN_PICTURE_FILES assets/design/panel_tab_${n}.jpg)
-endforeach()
-foreach(n RANGE 1 3)
-  list(APPEND TARNWICK_DESIGN_PICTURE_FILES assets/design/panel_program_${n}.jpg)
-endforeach()
-list(APPEND TARNWICK_DESIGN_PICTURE_FILES assets/design/panel_about.jpg)
+# simulated platform's decoder (the skin tools' preview).
+include(${CMAKE_CURRENT_LIST_DIR}/design_picture_list.cmake)
 
 set(TARNWICK_DESIGN_BYTES_SOURCE ${CMAKE_BINARY_DIR}/generated/design_picture_bytes.cpp)
 set(arrays "")

@@ -12,6 +12,7 @@
 #include "platform/win32/candy_window_host.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/gdi_picture.h"
+#include "platform/win32/scoped_paint.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
@@ -32,8 +33,8 @@ struct SheetWindow {
 SheetWindow* g_sheet = nullptr;
 
 void PaintLabels(HWND window) {
-  PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(window, &paint);
+  const win32::ScopedPaint paint(window);
+  const HDC dc = paint.Dc();
   win32::GdiSelection font(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, 0x202020);
@@ -41,7 +42,6 @@ void PaintLabels(HWND window) {
     const std::wstring text = win32::Utf8ToWide(label.text);
     TextOutW(dc, label.x, label.y, text.c_str(), static_cast<int>(text.size()));
   }
-  EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK SheetProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -2,14 +2,12 @@
 
 namespace tarnwick::fading {
 namespace {
-// The size of the single-byte version record the query fills.
-constexpr std::uint32_t kVersionRecordSize = 148;
 constexpr std::uint32_t kFirstLayeringMajorVersion = 5;
 constexpr std::uint32_t kNoColorKey = 0;
 }  // namespace
 
 bool FormTransparency::IsLayeringSupported() {
-  const auto version = styles_.QueryVersion(kVersionRecordSize);
+  const auto version = styles_.QueryVersion(platform::kOsVersionInfoSize);
   return version && version->major >= kFirstLayeringMajorVersion;
 }
 

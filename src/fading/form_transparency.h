@@ -25,14 +25,13 @@ class FormTransparency {
   void DisableLayering();
   void SetTargetAlpha(std::uint8_t alpha);
 
-  platform::WindowHandle targetHwnd = platform::kNoWindow;
-
  private:
   // The window test, then the version test; false means "do nothing".
   bool Guard();
   std::int32_t ExtendedStyleOrZero();
 
   platform::WindowStylePort& styles_;
+  platform::WindowHandle targetHwnd = platform::kNoWindow;
 };
 
 // Result codes of SetWindowAlpha.

@@ -14,12 +14,12 @@ namespace tarnwick::main_window {
 namespace {
 using platform::Dimension;
 
-constexpr std::int32_t kCaptionBitsMask = static_cast<std::int32_t>(0xFF3FFFFFu);
-constexpr int kSmCyCaption = 4;
 constexpr float kTwipsPerCaptionPixel = 15.0f;  // assumed whatever the display uses
 constexpr float kDockWidth = 1335.0f;
-constexpr std::int32_t kWmLButtonDblClk = 515, kWmRButtonUp = 517;
 constexpr int kMnuExit = 0;
+// Tray events carry the number of the mouse message that the icon received.
+constexpr auto kTrayDoubleClick = static_cast<std::int32_t>(platform::kMsgLButtonDblClk);
+constexpr auto kTrayRightRelease = static_cast<std::int32_t>(platform::kMsgRButtonUp);
 
 std::string ThreeDigits(int n) {
   char section[8];
@@ -72,9 +72,9 @@ void Form1::ApplySkin() {
 }
 
 void Form1::RemoveCaption() {
-  const int caption_height = platform_.windows.SystemMetric(kSmCyCaption);
+  const int caption_height = platform_.windows.SystemMetric(platform::kSmCyCaption);
   if (const auto style = platform_.styles.ReadWindowLong(window_, platform::kGwlStyle)) {
-    (void)platform_.styles.WriteWindowLong(window_, platform::kGwlStyle, *style & kCaptionBitsMask);
+    (void)platform_.styles.WriteWindowLong(window_, platform::kGwlStyle, *style & ~platform::kWsCaption);
   }
   if (const auto height = platform_.windows.GetDimension(window_, Dimension::Height)) {
     (void)platform_.windows.SetDimension(window_, Dimension::Height,
@@ -86,8 +86,8 @@ void Form1::TrayAdd() {
   trayIconData.cbSize = platform::kTrayRecordSize;
   trayIconData.hWnd = window_;
   trayIconData.uID = 1;
-  trayIconData.uFlags = kNifMessage | kNifIcon | kNifTip;
-  trayIconData.uCallbackMessage = kWmMouseMove;
+  trayIconData.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
+  trayIconData.uCallbackMessage = platform::kMsgMouseMove;
   trayIconData.hIcon = platform_.tray.ProgramIcon();
   trayIconData.szTip = tip_;
   (void)platform_.tray.NotifyIcon(platform::kNimAdd, trayIconData.ToRecord());
@@ -126,9 +126,9 @@ void Form1::Form_MouseMove(const platform::MouseArgs& args) {
   trayMessage = static_cast<std::int32_t>(std::nearbyint(args.x / platform_.windows.TwipsPerPixelX()));
   if (trayBusy) return;
   trayBusy = true;
-  if (trayMessage == kWmLButtonDblClk) {
+  if (trayMessage == kTrayDoubleClick) {
     RestoreFromTray();
-  } else if (trayMessage == kWmRButtonUp) {
+  } else if (trayMessage == kTrayRightRelease) {
     const int chosen = platform_.windows.PopupMenu(window_, {"종료"});
     if (chosen == kMnuExit) mnuExit_Click();
   }
@@ -169,9 +169,11 @@ bool Form1::OnQueryUnload(int) {
 bool Form1::OnUnload() { return false; }
 
 void Form1::Unload() {
-  if (OnQueryUnload(0) || OnUnload()) return;
-  platform_.windows.Destroy(window_);
-  window_ = platform::kNoWindow;
+  platform::RunCloseSequence([this]() -> platform::WindowEvents* { return this; },
+                             [this] {
+                               platform_.windows.Destroy(window_);
+                               window_ = platform::kNoWindow;
+                             });
 }
 
 }  // namespace tarnwick::main_window

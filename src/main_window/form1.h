@@ -40,9 +40,10 @@ class Form1 : public platform::WindowEvents {
 
   platform::WindowHandle Handle() const { return window_; }
   const std::string& configPath() const { return config_.Path(); }
-  bool trayBusy = false;
-  std::int32_t trayMessage = 0;
-  TrayIconData trayIconData;
+  // Whether a tray event is being handled (events arriving meanwhile are dropped), and the
+  // mouse message of the last tray event.
+  bool IsTrayBusy() const { return trayBusy; }
+  std::int32_t LastTrayMessage() const { return trayMessage; }
 
  private:
   void OnClick(int control) override { Image_Click(control); }
@@ -66,6 +67,9 @@ class Form1 : public platform::WindowEvents {
   config::ConfigFile config_;
   std::array<std::uint8_t, kTipBytes> tip_;
   platform::WindowHandle window_ = platform::kNoWindow;
+  bool trayBusy = false;
+  std::int32_t trayMessage = 0;
+  TrayIconData trayIconData;
 };
 
 }  // namespace tarnwick::main_window

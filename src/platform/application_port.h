@@ -23,7 +23,7 @@ class ApplicationPort {
   // processing anything; returns at once for no time.
   virtual void WaitForEvents(float seconds) = 0;
   // The length of the file at `path`; nullopt when the file system reports none.
-  virtual std::optional<std::uint64_t> FileLength(const std::string& path) = 0;
+  [[nodiscard]] virtual std::optional<std::uint64_t> FileLength(const std::string& path) = 0;
   // Ends the program at once: every window goes without further events. On the real system
   // this does not return; elsewhere the caller returns straight after it.
   virtual void EndNow() = 0;

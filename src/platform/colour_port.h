@@ -20,7 +20,7 @@ class ColourTranslator {
  public:
   virtual ~ColourTranslator() = default;
   // A plain 0x00BBGGRR value for any colour value; nullopt when the value names no colour.
-  virtual std::optional<Colour> Translate(Colour colour) const = 0;
+  [[nodiscard]] virtual std::optional<Colour> Translate(Colour colour) const = 0;
 };
 
 }  // namespace tarnwick::platform

@@ -9,7 +9,7 @@ enum class EventLogType { Error, Warning, Information };
 class EventLogPort {
  public:
   virtual ~EventLogPort() = default;
-  virtual bool Write(const std::string& source, EventLogType type, const std::string& text) = 0;
+  [[nodiscard]] virtual bool Write(const std::string& source, EventLogType type, const std::string& text) = 0;
 };
 
 }  // namespace tarnwick::platform

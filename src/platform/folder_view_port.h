@@ -11,7 +11,7 @@ class FolderViewPort {
   virtual ~FolderViewPort() = default;
   // Sends the folder-view control `control` of `window` to `location`. Asynchronous: the
   // outcome is not reported. Returns whether the request was made.
-  virtual bool Navigate(WindowHandle window, int control, const std::string& location) = 0;
+  [[nodiscard]] virtual bool Navigate(WindowHandle window, int control, const std::string& location) = 0;
 };
 
 }  // namespace tarnwick::platform

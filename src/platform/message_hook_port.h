@@ -11,12 +11,9 @@
 #include <string_view>
 
 #include "platform/handle.h"
+#include "platform/system_numbers.h"
 
 namespace tarnwick::platform {
-
-// Message numbers as the system numbers them.
-inline constexpr std::uint32_t kMsgPaint = 0x000F, kMsgNcDestroy = 0x0082,
-                               kMsgMouseMove = 0x0200, kMsgMouseLeave = 0x02A3;
 
 struct WindowMessage {
   WindowHandle window = kNoWindow;
@@ -50,7 +47,7 @@ class MessageHookPort {
   virtual bool IsWindowOfThisProcess(WindowHandle window) const = 0;
   // Makes the backend's hook procedure the window's procedure and routes the window's
   // messages to `target`. No message reaches the target before this returns.
-  virtual BindResult Bind(WindowHandle window, BoundWindowTarget& target) = 0;
+  [[nodiscard]] virtual BindResult Bind(WindowHandle window, BoundWindowTarget& target) = 0;
   // Puts `previous` back as the window's procedure (when the window still exists) and
   // forgets the window's target.
   virtual void Unbind(WindowHandle window, ProcedureId previous) = 0;

@@ -22,7 +22,7 @@ class PicturePort {
  public:
   virtual ~PicturePort() = default;
   // Loads a picture file; nullopt when the file is missing, unreadable or no picture.
-  virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
+  [[nodiscard]] virtual std::optional<Picture> LoadPicture(const std::string& path) = 0;
   // A design picture; empty only if the program was built without its assets.
   virtual Picture LoadDesignPicture(DesignPicture which, int offset = 0) = 0;
 };

@@ -27,4 +27,14 @@ class WindowEvents {
   virtual bool OnUnload() { return false; }
 };
 
+// A close request, whatever its cause: the query-unload handler, then the unload handler, may
+// each keep the window; when neither does, `destroy` runs. `events` gives the window's handlers
+// at each step, or nullptr once a handler has destroyed the window, which ends the sequence.
+template <typename CurrentEvents, typename DestroyWindow>
+void RunCloseSequence(CurrentEvents events, DestroyWindow destroy) {
+  if (WindowEvents* handlers = events(); handlers == nullptr || handlers->OnQueryUnload(0)) return;
+  if (WindowEvents* handlers = events(); handlers == nullptr || handlers->OnUnload()) return;
+  destroy();
+}
+
 }  // namespace tarnwick::platform

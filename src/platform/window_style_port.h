@@ -5,13 +5,9 @@
 #include <optional>
 
 #include "platform/handle.h"
+#include "platform/system_numbers.h"
 
 namespace tarnwick::platform {
-
-inline constexpr int kGwlStyle = -16;
-inline constexpr int kGwlExStyle = -20;
-inline constexpr std::int32_t kWsExLayered = 0x00080000;
-inline constexpr std::uint32_t kLwaAlpha = 2;
 
 struct OsVersion {
   std::uint32_t major = 0, minor = 0, build = 0, platform_id = 0;
@@ -20,13 +16,13 @@ struct OsVersion {
 class WindowStylePort {
  public:
   virtual ~WindowStylePort() = default;
-  virtual std::optional<std::int32_t> ReadWindowLong(WindowHandle window, int index) = 0;
-  virtual bool WriteWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
+  [[nodiscard]] virtual std::optional<std::int32_t> ReadWindowLong(WindowHandle window, int index) = 0;
+  [[nodiscard]] virtual bool WriteWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
   virtual bool IsWindow(WindowHandle window) = 0;
-  virtual bool SetLayeredWindowAttributes(WindowHandle window, std::uint32_t color_key, std::uint8_t alpha,
+  [[nodiscard]] virtual bool SetLayeredWindowAttributes(WindowHandle window, std::uint32_t color_key, std::uint8_t alpha,
                                           std::uint32_t flags) = 0;
   // The version query with a record whose size field is `record_size`; nullopt when it fails.
-  virtual std::optional<OsVersion> QueryVersion(std::uint32_t record_size) = 0;
+  [[nodiscard]] virtual std::optional<OsVersion> QueryVersion(std::uint32_t record_size) = 0;
 };
 
 }  // namespace tarnwick::platform

@@ -21,36 +21,27 @@ SkinSandbox::SkinSandbox(const std::filesystem::path& skin_folder, platform::Ans
                          const SandboxOptions& options)
     : code_page_(code_page),
       paths_(skin_folder),
-      edition_(options.edition),
       ini_(recorder_, paths_, code_page),
       pictures_(recorder_, paths_,
                 options.drawn_design_pictures ? static_cast<platform::PicturePort&>(drawn_design_pictures_) : design_tiles_,
                 options.tag_pictures),
       ports_{windows_, styles_, ini_, code_page, tray_, app_, clock_,
              processes_, folder_view_, pictures_, event_log_},
-      panel_(ports_, options.edition, [this] {
-        return bar_ ? windows_.GetDimension(bar_->Handle(), platform::Dimension::Width).value_or(0.0f) : 0.0f;
-      }) {
+      launcher_(ports_, options.edition, [this] { recorder_.step = Step{LauncherWindow::Panel, -1}; }) {
   log_.enabled = false;
   windows_.screen = options.screen;
 }
 
 void SkinSandbox::BuildBar() {
-  main_window::SidePanelLink link{[this] {
-                                    recorder_.step = Step{LauncherWindow::Panel, -1};
-                                    panel_.Open();
-                                  },
-                                  [this] { panel_.UnloadIfLoaded(); }};
   recorder_.step = Step{LauncherWindow::Bar, -1};
-  bar_ = std::make_unique<main_window::Form1>(ports_, edition_, std::move(link));
-  bar_->Form_Load();
-  bar_->Show();
-  bar_->Timer1_Timer();
+  main_window::Form1& bar = launcher_.LoadBar();
+  bar.Show();
+  bar.Timer1_Timer();
 }
 
 void SkinSandbox::OpenPanel() {
-  if (!bar_) BuildBar();
-  bar_->Image_Click(0);
+  if (launcher_.Bar() == nullptr) BuildBar();
+  launcher_.Bar()->Image_Click(0);
   RunTimersUntilPanelRests();
 }
 
@@ -75,19 +66,22 @@ void SkinSandbox::ClickEveryImage(platform::WindowHandle window, LauncherWindow 
 }
 
 void SkinSandbox::ClickEveryButton() {
-  if (!bar_) BuildBar();
-  ClickEveryImage(bar_->Handle(), LauncherWindow::Bar);
-  if (panel_.Panel() != nullptr) ClickEveryImage(panel_.Panel()->Handle(), LauncherWindow::Panel);
+  if (launcher_.Bar() == nullptr) BuildBar();
+  ClickEveryImage(launcher_.Bar()->Handle(), LauncherWindow::Bar);
+  if (const side_panel::FormM* panel = launcher_.SidePanel().Panel()) ClickEveryImage(panel->Handle(), LauncherWindow::Panel);
 }
 
 void SkinSandbox::PressBarButton(int n) {
-  if (bar_) bar_->Image_MouseDown(n);
+  if (main_window::Form1* bar = launcher_.Bar()) bar->Image_MouseDown(n);
 }
 
-const sim::SimWindow* SkinSandbox::Bar() const { return bar_ ? table_.Find(bar_->Handle()) : nullptr; }
+const sim::SimWindow* SkinSandbox::Bar() const {
+  const main_window::Form1* bar = launcher_.Bar();
+  return bar != nullptr ? table_.Find(bar->Handle()) : nullptr;
+}
 
 const sim::SimWindow* SkinSandbox::Panel() const {
-  const side_panel::FormM* panel = panel_.Panel();
+  const side_panel::FormM* panel = launcher_.SidePanel().Panel();
   return panel != nullptr && panel->Loaded() ? table_.Find(panel->Handle()) : nullptr;
 }
 

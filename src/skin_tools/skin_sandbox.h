@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/bar_and_panel.h"
 #include "common/edition.h"
-#include "main_window/form1.h"
 #include "platform/platform.h"
 #include "platform/sim/call_log.h"
 #include "platform/sim/sim_clock.h"
@@ -16,7 +16,6 @@
 #include "platform/sim/sim_tray.h"
 #include "platform/sim/sim_window_table.h"
 #include "platform/sim/sim_windows.h"
-#include "side_panel/side_panel_host.h"
 #include "skin_tools/design_pictures.h"
 #include "skin_tools/sandbox_ports.h"
 
@@ -62,7 +61,6 @@ class SkinSandbox {
 
   platform::AnsiCodePage& code_page_;
   HostPaths paths_;
-  Edition edition_;
   TraceRecorder recorder_;
   sim::CallLog log_;
   sim::SimWindowTable table_;
@@ -79,8 +77,7 @@ class SkinSandbox {
   TracingPictures pictures_;
   sim::SimEventLog event_log_{log_};
   platform::Platform ports_;
-  side_panel::SidePanelHost panel_;
-  std::unique_ptr<main_window::Form1> bar_;
+  app::BarAndPanel launcher_;
 };
 
 }  // namespace tarnwick::skin_tools

@@ -55,10 +55,10 @@ struct InputButton : ReadyButton {
     host.Send(platform::kMsgMouseMove, keys, PointerAt(x, y));
   }
   void Leave() { host.Send(platform::kMsgMouseLeave); }
-  void Press(int x = 50, int y = 15) { host.Send(kMsgLButtonDown, kMkLButton, PointerAt(x, y)); }
-  void Release(int x = 50, int y = 15) { host.Send(kMsgLButtonUp, 0, PointerAt(x, y)); }
-  void Focus() { host.Send(kMsgSetFocus); }
-  void Blur() { host.Send(kMsgKillFocus); }
+  void Press(int x = 50, int y = 15) { host.Send(platform::kMsgLButtonDown, platform::kMkLButton, PointerAt(x, y)); }
+  void Release(int x = 50, int y = 15) { host.Send(platform::kMsgLButtonUp, 0, PointerAt(x, y)); }
+  void Focus() { host.Send(platform::kMsgSetFocus); }
+  void Blur() { host.Send(platform::kMsgKillFocus); }
   void Key(std::uint32_t message, int key) { host.Send(message, std::uintptr_t(key)); }
 };
 

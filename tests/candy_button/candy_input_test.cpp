@@ -13,9 +13,9 @@ using Events = std::vector<std::string>;
 
 TEST(CandyInput, EnterPressAndReleaseActLikeAClickAtTheOrigin) {
   InputButton b;
-  b.Key(kMsgKeyDown, 13);
+  b.Key(platform::kMsgKeyDown, 13);
   EXPECT_EQ(b.Painted(), ButtonState::Pressed);
-  b.Key(kMsgKeyUp, 13);
+  b.Key(platform::kMsgKeyUp, 13);
   EXPECT_EQ(b.Painted(), ButtonState::Focused);
   EXPECT_EQ(b.Events(), Events({"MouseDown(1,0,0,0)", "MouseUp(1,0,0,0)", "Click"}));
 }
@@ -23,8 +23,8 @@ TEST(CandyInput, EnterPressAndReleaseActLikeAClickAtTheOrigin) {
 TEST(CandyInput, OtherKeysDoNothing) {
   InputButton b;
   for (const int key : {32, 9, 27, 65}) {
-    b.Key(kMsgKeyDown, key);
-    b.Key(kMsgKeyUp, key);
+    b.Key(platform::kMsgKeyDown, key);
+    b.Key(platform::kMsgKeyUp, key);
   }
   EXPECT_TRUE(b.Events().empty());
   EXPECT_EQ(b.Repaints(), 0);
@@ -34,8 +34,8 @@ TEST(CandyInput, PressAndReleaseOverTheButtonClickInThatOrder) {
   InputButton b;
   b.host.Send(platform::kMsgMouseMove, 0, PointerAt(10, 10), 1);
   b.Clear();
-  b.host.Send(kMsgLButtonDown, kMkLButton, PointerAt(12, 5), 1);
-  b.host.Send(kMsgLButtonUp, 0, PointerAt(13, 6), 1);
+  b.host.Send(platform::kMsgLButtonDown, platform::kMkLButton, PointerAt(12, 5), 1);
+  b.host.Send(platform::kMsgLButtonUp, 0, PointerAt(13, 6), 1);
   EXPECT_EQ(b.Events(), Events({"MouseDown(1,1,12,5)", "MouseUp(1,1,13,6)", "Click"}));
 }
 
@@ -54,7 +54,7 @@ TEST(CandyInput, DoubleClickPaintsPressedAndRaisesDblClick) {
   b.Press();
   b.Release();
   b.Clear();
-  b.host.Send(kMsgLButtonDblClk, kMkLButton, PointerAt(50, 15));
+  b.host.Send(platform::kMsgLButtonDblClk, platform::kMkLButton, PointerAt(50, 15));
   EXPECT_EQ(b.Painted(), ButtonState::Pressed);
   b.Release();
   EXPECT_EQ(b.Events(), Events({"DblClick", "MouseUp(1,0,50,15)"}));  // no second Click
@@ -62,10 +62,10 @@ TEST(CandyInput, DoubleClickPaintsPressedAndRaisesDblClick) {
 
 TEST(CandyInput, OtherButtonsPressAndReleaseWithoutClicking) {
   InputButton b;
-  b.host.Send(kMsgRButtonDown, kMkRButton, PointerAt(20, 20));
-  b.host.Send(kMsgRButtonUp, 0, PointerAt(20, 20));
-  b.host.Send(kMsgMButtonDown, kMkMButton, PointerAt(21, 20));
-  b.host.Send(kMsgMButtonUp, 0, PointerAt(21, 20));
+  b.host.Send(platform::kMsgRButtonDown, platform::kMkRButton, PointerAt(20, 20));
+  b.host.Send(platform::kMsgRButtonUp, 0, PointerAt(20, 20));
+  b.host.Send(platform::kMsgMButtonDown, platform::kMkMButton, PointerAt(21, 20));
+  b.host.Send(platform::kMsgMButtonUp, 0, PointerAt(21, 20));
   EXPECT_EQ(b.Events(), Events({"MouseDown(2,0,20,20)", "MouseUp(2,0,20,20)",
                                 "MouseDown(4,0,21,20)", "MouseUp(4,0,21,20)"}));
 }
@@ -76,11 +76,11 @@ TEST(CandyInput, ADisabledButtonTracksFocusAndHoverButRaisesNoInputEvents) {
   b.Clear();
   b.Focus();
   EXPECT_TRUE(b.button.HasFocus());
-  b.Key(kMsgKeyDown, 13);
-  b.Key(kMsgKeyUp, 13);
+  b.Key(platform::kMsgKeyDown, 13);
+  b.Key(platform::kMsgKeyUp, 13);
   b.Press();
   b.Release();
-  b.host.Send(kMsgLButtonDblClk, kMkLButton, PointerAt(50, 15));
+  b.host.Send(platform::kMsgLButtonDblClk, platform::kMkLButton, PointerAt(50, 15));
   b.Release();
   EXPECT_TRUE(b.Events().empty());
   EXPECT_EQ(b.Repaints(), 0);
@@ -108,10 +108,10 @@ TEST(CandyInput, PointerEntryNeedsAPointStrictlyInside) {
 
 TEST(CandyInput, OnlyTheLeftButtonAloneKeepsThePointerFromEntering) {
   InputButton held;
-  held.Move(50, 15, kMkLButton);
+  held.Move(50, 15, platform::kMkLButton);
   EXPECT_FALSE(held.button.IsHovering());
   InputButton shifted;  // left button and Shift
-  shifted.Move(50, 15, kMkLButton | 0x04);
+  shifted.Move(50, 15, platform::kMkLButton | 0x04);
   EXPECT_TRUE(shifted.button.IsHovering());
 }
 
@@ -132,8 +132,8 @@ TEST(CandyInput, AfterADragOutTheNextMoveInsideEntersAgain) {
   InputButton b;
   b.Move(50, 15);
   b.Press();
-  b.Move(150, 15, kMkLButton);
-  b.Move(50, 15, kMkLButton);  // back inside with the button still held
+  b.Move(150, 15, platform::kMkLButton);
+  b.Move(50, 15, platform::kMkLButton);  // back inside with the button still held
   EXPECT_FALSE(b.button.IsHovering());
   b.Release();
   b.Clear();
@@ -151,13 +151,13 @@ TEST(CandyInput, ResizeShowAndPaintReshapeTheWindow) {
   EXPECT_EQ(b.button.CornerRadius(), 9);
   b.host.Raster().Resize(120, 40);
   b.Clear();
-  b.host.Send(kMsgSize);
+  b.host.Send(platform::kMsgSize);
   EXPECT_EQ(b.button.CornerRadius(), 21);
   EXPECT_EQ(b.Repaints(), 1);
   b.Clear();
-  b.host.Send(kMsgShowWindow, 0);  // hiding does nothing
+  b.host.Send(platform::kMsgShowWindow, 0);  // hiding does nothing
   EXPECT_EQ(b.Repaints(), 0);
-  b.host.Send(kMsgShowWindow, 1);
+  b.host.Send(platform::kMsgShowWindow, 1);
   EXPECT_EQ(b.Repaints(), 1);
 }
 

@@ -57,7 +57,7 @@ TEST(CandyStateTransitions, LeftButtonDragOutsidePaintsNormalWithoutMouseLeave) 
   b.Move(50, 15);
   b.Press();
   b.Clear();
-  b.Move(150, 15, kMkLButton);  // captured: the move arrives from outside
+  b.Move(150, 15, platform::kMkLButton);  // captured: the move arrives from outside
   EXPECT_EQ(b.Painted(), ButtonState::Normal);
   EXPECT_FALSE(b.button.IsHovering());
   EXPECT_EQ(b.Events(), Events{"MouseMove(1,0,150,15)"});
@@ -118,7 +118,7 @@ TEST(CandyStateTransitions, CheckedPaintsCheckedOnEveryRepaint) {
   b.Clear();
   b.Move(50, 15);
   b.Press();
-  b.Key(kMsgLButtonDblClk, 0);
+  b.Key(platform::kMsgLButtonDblClk, 0);
   EXPECT_EQ(b.Repaints(), 3);  // hover, mouse down and double click repaint, as Checked
   EXPECT_EQ(b.Image().At(3, 3), platform::kWhite);
   b.Clear();

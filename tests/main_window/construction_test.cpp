@@ -11,6 +11,13 @@ namespace {
 
 using platform::Dimension;
 
+// The little-endian 32-bit field at `offset` of a tray record, read byte by byte.
+std::uint32_t TrayField(const platform::TrayRecord& record, std::size_t offset) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{record[offset + i]} << (8 * i);
+  return value;
+}
+
 TEST(BuildImagePath, DoesNotDoubleTheSeparatorAtADriveRoot) {
   EXPECT_EQ(BuildImagePath("D:\\", "a.jpg"), "D:\\image\\a.jpg");
   EXPECT_EQ(BuildImagePath("D:\\Tools", "a.jpg"), "D:\\Tools\\image\\a.jpg");
@@ -124,12 +131,12 @@ TEST_F(Form1Test, TrayRecordCarriesTheExactFieldsAndAnsiTip) {
     ASSERT_FALSE(sim_.tray.records.empty());
     const auto& [message, record] = sim_.tray.records.back();
     EXPECT_EQ(message, platform::kNimAdd);
-    EXPECT_EQ(sim::TrayField(record, 0), 88u);
-    EXPECT_EQ(sim::TrayField(record, 4), form_->Handle());
-    EXPECT_EQ(sim::TrayField(record, 8), 1u);
-    EXPECT_EQ(sim::TrayField(record, 12), 7u);
-    EXPECT_EQ(sim::TrayField(record, 16), 512u);
-    EXPECT_EQ(sim::TrayField(record, 20), sim::SimTray::kProgramIcon);
+    EXPECT_EQ(TrayField(record, 0), 88u);
+    EXPECT_EQ(TrayField(record, 4), form_->Handle());
+    EXPECT_EQ(TrayField(record, 8), 1u);
+    EXPECT_EQ(TrayField(record, 12), 7u);
+    EXPECT_EQ(TrayField(record, 16), 512u);
+    EXPECT_EQ(TrayField(record, 20), sim::SimTray::kProgramIcon);
     // "Tarnwick", then the trade mark sign in code page 949, the rest, one NUL and spaces.
     std::string tip = "Tarnwick\xA2\xE2 Launcher Second Edition V1.1";
     if (edition == Edition::Le) tip += " LE";

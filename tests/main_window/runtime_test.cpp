@@ -100,16 +100,16 @@ TEST_F(RunningBarTest, TrayEventsAreDecodedFromTheXCoordinate) {
   EXPECT_TRUE(sim_.windows.shown_menus.empty());
   TrayEvent(515);
   EXPECT_TRUE(sim_.windows.IsVisible(form_->Handle()));
-  EXPECT_EQ(form_->trayMessage, 515);
+  EXPECT_EQ(form_->LastTrayMessage(), 515);
   TrayEvent(517);
   ASSERT_EQ(sim_.windows.shown_menus.size(), 1u);
   EXPECT_EQ(sim_.windows.shown_menus[0], std::vector<std::string>{"\xec\xa2\x85\xeb\xa3\x8c"});
-  EXPECT_FALSE(form_->trayBusy);
+  EXPECT_FALSE(form_->IsTrayBusy());
 }
 
 TEST_F(RunningBarTest, EventsWhileTheMenuOrTheQuestionIsOpenAreDropped) {
   sim_.windows.while_modal_open = [this] {
-    EXPECT_TRUE(form_->trayBusy);
+    EXPECT_TRUE(form_->IsTrayBusy());
     TrayEvent(517);
     TrayEvent(515);
   };
@@ -118,7 +118,7 @@ TEST_F(RunningBarTest, EventsWhileTheMenuOrTheQuestionIsOpenAreDropped) {
   TrayEvent(517);
   EXPECT_EQ(sim_.windows.shown_menus.size(), 1u);
   EXPECT_EQ(sim_.windows.shown_boxes.size(), 1u);
-  EXPECT_FALSE(form_->trayBusy);
+  EXPECT_FALSE(form_->IsTrayBusy());
 }
 
 TEST_F(RunningBarTest, AnsweringNoKeepsTheBarAndItsIcon) {

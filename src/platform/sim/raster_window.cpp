@@ -42,7 +42,7 @@ std::string CaptionText(std::string caption) {
 
 // Draws the frame and title bar of a captioned window; returns the client area.
 platform::PixelRect DrawFrame(RasterImage& image, const SimWindow& window, const SimScreen& screen) {
-  if ((window.style & kWsCaption) != kWsCaption) return {0, 0, image.Width(), image.Height()};
+  if ((window.style & platform::kWsCaption) != platform::kWsCaption) return {0, 0, image.Width(), image.Height()};
   const int frame = screen.fixed_frame_px, caption = screen.caption_height_px;
   FillRect(image, {0, 0, image.Width(), image.Height()}, kFrameFace);
   FrameRect(image, {0, 0, image.Width(), image.Height()}, kFrameShadow);

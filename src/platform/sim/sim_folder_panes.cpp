@@ -5,11 +5,14 @@
 
 #include "platform/common/unavailable_location.h"
 #include "platform/sim/sim_paths.h"
+#include "platform/system_numbers.h"
 
 namespace tarnwick::sim {
 namespace {
 
-constexpr unsigned long kErrorFileNotFound = 2, kErrorPathNotFound = 3, kErrorDirectory = 267;
+using platform::kErrorDirectory;
+using platform::kErrorFileNotFound;
+using platform::kErrorPathNotFound;
 
 // The error the system's attribute lookup gives for the location, 0 for an existing folder. The
 // host path has no trailing separator, so a file is looked up as the file it names.

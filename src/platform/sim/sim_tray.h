@@ -31,7 +31,4 @@ class SimTray : public platform::TrayPort {
   std::set<std::pair<std::uint32_t, std::uint32_t>> icons_;
 };
 
-// A little-endian 32-bit field of a tray record.
-std::uint32_t TrayField(const platform::TrayRecord& record, std::size_t offset);
-
 }  // namespace tarnwick::sim

@@ -4,11 +4,13 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/system_numbers.h"
+
 namespace tarnwick::sim {
 namespace {
 
-constexpr std::uint32_t kMsgDestroy = 0x0002;
-constexpr std::uint32_t kErrorInvalidWindowHandle = 1400;
+using platform::kErrorInvalidWindowHandle;
+using platform::kMsgDestroy;
 
 std::string ExportKey(std::string_view module, std::string_view function) {
   std::string key(module);

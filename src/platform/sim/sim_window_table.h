@@ -40,11 +40,6 @@ struct SimWindow {
   std::map<int, SimTimer> timers;
 };
 
-// Window styles a new simulated window starts with.
-inline constexpr std::int32_t kWsCaption = 0x00C00000;
-inline constexpr std::int32_t kWsPopup = static_cast<std::int32_t>(0x80000000u);
-inline constexpr std::int32_t kWsSysMenu = 0x00080000;
-
 class SimWindowTable {
  public:
   platform::WindowHandle Add(std::unique_ptr<SimWindow> window);

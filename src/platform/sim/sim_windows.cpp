@@ -8,7 +8,6 @@
 namespace tarnwick::sim {
 namespace {
 constexpr int kMinimumTimerPeriodMs = 10;
-constexpr int kSmCyCaption = 4;
 
 template <typename Window>
 auto* GeometryField(Window& window, platform::Dimension which) {
@@ -47,7 +46,7 @@ int SimWindows::ToPixels(float twips) const {
 float SimWindows::Stored(const SimWindow& window, platform::Dimension which, float twips) const {
   const float tpp = screen.twips_per_pixel;
   const float stored = screen.unrounded_geometry ? twips : static_cast<float>(ToPixels(twips)) * tpp;
-  if ((window.style & kWsCaption) != kWsCaption) return stored;
+  if ((window.style & platform::kWsCaption) != platform::kWsCaption) return stored;
   if (which == platform::Dimension::Width) return std::max(stored, static_cast<float>(screen.min_titled_width_px) * tpp);
   if (which == platform::Dimension::Height) return std::max(stored, static_cast<float>(screen.min_titled_height_px) * tpp);
   return stored;
@@ -60,7 +59,7 @@ platform::WindowHandle SimWindows::Create(const platform::WindowSpec& spec, plat
   window->caption = spec.caption;
   const bool framed = spec.frame == platform::FrameStyle::FixedSingle;
   const int frame = framed ? screen.fixed_frame_px : 0;
-  window->style = framed ? (kWsCaption | kWsSysMenu) : kWsPopup;
+  window->style = framed ? (platform::kWsCaption | platform::kWsSysMenu) : platform::kWsPopup;
   const int width_px = ToPixels(static_cast<float>(spec.client_width)) + 2 * frame;
   const int height_px = ToPixels(static_cast<float>(spec.client_height)) + 2 * frame + (framed ? screen.caption_height_px : 0);
   window->width = static_cast<float>(width_px) * screen.twips_per_pixel;
@@ -178,7 +177,7 @@ float SimWindows::ScreenHeightTwips() const { return static_cast<float>(screen.h
 
 int SimWindows::SystemMetric(int index) const {
   log_.Record("GetSystemMetrics", index);
-  return index == kSmCyCaption ? screen.caption_height_px : 0;
+  return index == platform::kSmCyCaption ? screen.caption_height_px : 0;
 }
 
 int SimWindows::ShowMessageBox(platform::WindowHandle owner, const std::string& text, const std::string& caption,
@@ -261,11 +260,12 @@ void SimWindows::MoveMouseOverForm(platform::WindowHandle window, float x_twips,
 }
 
 void SimWindows::RequestClose(platform::WindowHandle window) {
-  SimWindow* found = Find(window);
-  if (found == nullptr || found->events->OnQueryUnload(0)) return;
-  found = Find(window);
-  if (found == nullptr || found->events->OnUnload()) return;
-  Destroy(window);
+  platform::RunCloseSequence(
+      [&]() -> platform::WindowEvents* {
+        SimWindow* found = Find(window);
+        return found != nullptr ? found->events : nullptr;
+      },
+      [&] { Destroy(window); });
 }
 
 void SimWindows::DestroyAllSilently() {

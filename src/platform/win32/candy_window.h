@@ -12,9 +12,11 @@
 
 #include "candy_button/control_input.h"
 #include "candy_button/window_input.h"
+#include "platform/common/mouse_buttons.h"
 #include "platform/control_surface_port.h"
 #include "platform/win32/gdi_drawing.h"
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {
 
@@ -40,11 +42,11 @@ class CandyWindow : public platform::ControlSurface {
   void SetFont(const platform::FontSpec& font) override;
   void ClearBackgroundPicture() override {}  // the surface has no background picture of its own
   void SetMousePointer(int pointer_code) override { pointer_ = pointer_code; }
-  void Refresh() override { InvalidateRect(window_, nullptr, FALSE); }
+  void Refresh() override { InvalidateRect(window_.Get(), nullptr, FALSE); }
   std::optional<platform::Colour> ParentBackColour() const override { return parent_back_; }
   void SetWindowRegion(std::shared_ptr<const platform::PixelRegion> outline) override;
 
-  HWND Handle() const { return window_; }
+  HWND Handle() const { return window_.Get(); }
   // Where the window's input goes; null delivers none.
   void SetInput(candy::ControlInput* input) { input_ = input; }
   // The window now shows at another resolution: the font is made again at it. The caller
@@ -52,18 +54,17 @@ class CandyWindow : public platform::ControlSurface {
   void FollowDpi(int dpi);
 
  private:
-  CandyWindow(HWND window, int width, int height, std::optional<platform::Colour> parent_back);
+  CandyWindow(int width, int height, std::optional<platform::Colour> parent_back);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   // The window's own handling of a message; false passes it to the default procedure.
-  bool Handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  bool Dispatch(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   void DeliverInput(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
   void ResizeCanvas(int width, int height);
 
-  HWND window_;
   int width_, height_;
   std::optional<platform::Colour> parent_back_;
-  int dpi_;  // the resolution the font is made at
+  int dpi_ = 96;  // the resolution the font is made at
   std::shared_ptr<const platform::PixelRegion> outline_;
   MemoryDc canvas_dc_;
   GdiBitmap canvas_;
@@ -76,6 +77,7 @@ class CandyWindow : public platform::ControlSurface {
   int pointer_ = 0;
   candy::ControlInput* input_ = nullptr;
   candy::WindowInput window_input_;
+  ScopedWindow window_;  // bound at WM_NCCREATE
 };
 
 }  // namespace tarnwick::win32

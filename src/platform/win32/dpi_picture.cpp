@@ -43,7 +43,7 @@ platform::Picture ResampledPicture(const platform::Picture& picture, int width, 
   if (scaled.pixels.empty()) return {};
   void* bits = nullptr;
   GdiBitmap bitmap = CreateTopDownDib(width, height, &bits);
-  if (!bitmap || bits == nullptr) return {};
+  if (!bitmap.Valid() || bits == nullptr) return {};
   std::memcpy(bits, scaled.pixels.data(), scaled.pixels.size() * sizeof(std::uint32_t));
   return platform::Picture(std::make_shared<GdiPictureData>(std::move(bitmap), width, height));
 }

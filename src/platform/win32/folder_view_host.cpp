@@ -103,7 +103,7 @@ void FolderViewHost::PaintNotice(HDC dc, const RECT& area) const {
   GdiFont font(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
                    ? CreateFontIndirectW(&metrics.lfMessageFont)
                    : nullptr);
-  GdiSelection selected(dc, font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  GdiSelection selected(dc, font.Valid() ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   DrawTextW(dc, notice_.c_str(), static_cast<int>(notice_.size()), &text,

@@ -1,44 +1,38 @@
 #pragma once
-// Owners of the GDI objects the candy button's drawing uses: each frees its object once and
-// cannot be copied. Selections into a device context are undone when their owner ends.
+// Owners of GDI objects, memory device contexts and icons (the Scoped family of
+// scoped_handles.h), and the two scope guards of drawing: an object selected into a device
+// context, and a window's device context, both given back when their owner ends.
 #include <windows.h>
 
-#include <utility>
+#include "platform/win32/scoped_handles.h"
 
 namespace tarnwick::win32 {
 
+// GDI objects freed with DeleteObject.
 template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  // Hands the object to an owner that frees it itself (a window takes its region).
-  Handle Release() { return std::exchange(handle_, nullptr); }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
+struct GdiObjectTraits {
+  using Value = Handle;
+  static Value Empty() { return nullptr; }
+  static void Free(Value object) { DeleteObject(object); }
+};
+struct MemoryDcTraits {  // device contexts made with CreateCompatibleDC
+  using Value = HDC;
+  static Value Empty() { return nullptr; }
+  static void Free(Value dc) { DeleteDC(dc); }
+};
+struct IconTraits {
+  using Value = HICON;
+  static Value Empty() { return nullptr; }
+  static void Free(Value icon) { DestroyIcon(icon); }
 };
 
-using GdiBrush = GdiObject<HBRUSH>;
-using GdiPen = GdiObject<HPEN>;
-using GdiRegion = GdiObject<HRGN>;
-using GdiBitmap = GdiObject<HBITMAP>;
-using GdiFont = GdiObject<HFONT>;
+using GdiBrush = Scoped<GdiObjectTraits<HBRUSH>>;
+using GdiPen = Scoped<GdiObjectTraits<HPEN>>;
+using GdiRegion = Scoped<GdiObjectTraits<HRGN>>;
+using GdiBitmap = Scoped<GdiObjectTraits<HBITMAP>>;
+using GdiFont = Scoped<GdiObjectTraits<HFONT>>;
+using MemoryDc = Scoped<MemoryDcTraits>;
+using GdiIcon = Scoped<IconTraits>;
 
 // An object selected into a device context until the end of the scope.
 class GdiSelection {
@@ -55,21 +49,6 @@ class GdiSelection {
   HGDIOBJ previous_;
 };
 
-// A memory device context, deleted at the end.
-class MemoryDc {
- public:
-  explicit MemoryDc(HDC compatible_with) : dc_(CreateCompatibleDC(compatible_with)) {}
-  ~MemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // The device context of a window's client area, released at the end.
 class WindowDc {
  public:
@@ -84,20 +63,6 @@ class WindowDc {
  private:
   HWND window_;
   HDC dc_;
-};
-
-class GdiIcon {
- public:
-  explicit GdiIcon(HICON icon = nullptr) : icon_(icon) {}
-  ~GdiIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  GdiIcon(const GdiIcon&) = delete;
-  GdiIcon& operator=(const GdiIcon&) = delete;
-  HICON Get() const { return icon_; }
-
- private:
-  HICON icon_;
 };
 
 }  // namespace tarnwick::win32

@@ -42,7 +42,7 @@ GdiBitmap MakeColourBitmap(int width, int height, const std::vector<std::uint32_
   WindowDc screen(nullptr);
   GdiBitmap bitmap(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header),
                                     DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap && bits) std::memcpy(bits, argb.data(), argb.size() * sizeof(std::uint32_t));
+  if (bitmap.Valid() && bits) std::memcpy(bits, argb.data(), argb.size() * sizeof(std::uint32_t));
   return bitmap;
 }
 
@@ -53,7 +53,7 @@ platform::Picture MakeIconPicture(int width, int height, const std::vector<std::
   GdiBitmap colour = MakeColourBitmap(width, height, argb);
   GdiBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
   ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
-  HICON icon = colour && mask ? CreateIconIndirect(&info) : nullptr;
+  HICON icon = colour.Valid() && mask.Valid() ? CreateIconIndirect(&info) : nullptr;
   if (!icon) return {};
   return platform::Picture(std::make_shared<GdiPictureData>(icon, width, height));
 }

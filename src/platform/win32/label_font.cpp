@@ -38,10 +38,10 @@ GdiFont FitLabelFont(const std::string& name, int points, int dpi, const std::ws
   const std::wstring face = Utf8ToWide(name);
   int height = MulDiv(points, dpi, 72);
   GdiFont font = CreateFontOfHeight(face, height);
-  if (dpi == 96 || !font) return font;
+  if (dpi == 96 || !font.Valid()) return font;
 
-  const MemoryDc dc(nullptr);
-  if (dc.Get() == nullptr) return font;
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc.Valid()) return font;
   const GdiFont design_font = CreateFontOfHeight(face, MulDiv(points, 96, 72));
   std::vector<std::wstring> fitting;  // the lines that are not wrapped at 96 dpi
   for (std::wstring& line : LinesOf(text)) {
@@ -55,7 +55,7 @@ GdiFont FitLabelFont(const std::string& name, int points, int dpi, const std::ws
   };
   // Never below the 96-dpi size: by then the lines fit, as they did at 96 dpi.
   const int smallest = MulDiv(points, 96, 72);
-  while (height > smallest && font && !all_fit(font.Get())) {
+  while (height > smallest && font.Valid() && !all_fit(font.Get())) {
     font = CreateFontOfHeight(face, --height);
   }
   return font;

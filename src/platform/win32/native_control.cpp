@@ -16,17 +16,6 @@ namespace {
 
 constexpr wchar_t kControlClass[] = L"TarnwickControl";
 
-int ButtonOf(UINT message) {
-  switch (message) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
-      return platform::kRightButton;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
-      return platform::kMiddleButton;
-    default:
-      return platform::kLeftButton;
-  }
-}
-
 }  // namespace
 
 NativeControl::NativeControl(NativeWindow& parent, const platform::ControlSpec& spec)
@@ -100,27 +89,27 @@ LRESULT CALLBACK NativeControl::Procedure(HWND window, UINT message, WPARAM wpar
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   // The control belongs to its window: keeping the window alive keeps the control alive.
   const std::shared_ptr<NativeWindow> keep_alive = self->parent_.weak_from_this().lock();
-  return self->Handle(message, wparam, lparam);
+  return self->Dispatch(message, wparam, lparam);
 }
 
 // True for the button messages, which it dispatches.
 bool NativeControl::HandleButton(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-      OnButtonDown(ButtonOf(message), wparam, lparam, false);
-      return true;
-    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-      OnButtonDown(ButtonOf(message), wparam, lparam, true);
-      return true;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-      OnButtonUp(ButtonOf(message), wparam, lparam);
-      return true;
-    default:
+  const platform::ButtonMessage decoded = platform::DecodeButtonMessage(message);
+  switch (decoded.action) {
+    case platform::ButtonAction::None:
       return false;
+    case platform::ButtonAction::Release:
+      OnButtonUp(decoded.button, wparam, lparam);
+      return true;
+    case platform::ButtonAction::Press:
+    case platform::ButtonAction::DoublePress:
+      OnButtonDown(decoded, wparam, lparam);
+      return true;
   }
+  return false;
 }
 
-LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT NativeControl::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_.Get();
   if (HandleButton(message, wparam, lparam)) return 0;
   switch (message) {
@@ -132,7 +121,7 @@ LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_CAPTURECHANGED:
-      held_buttons_ = 0;
+      held_buttons_ = 0;  // the release, wherever it happens, is no longer this control's
       return 0;
     case WM_DESTROY:
       folder_view_.reset();
@@ -150,13 +139,13 @@ LRESULT NativeControl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 // A press captures the mouse, so the release reaches this control wherever it happens. The
 // second press of a double-click raises no MouseDown and its release no Click: one
 // double-click is one click.
-void NativeControl::OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click) {
+void NativeControl::OnButtonDown(const platform::ButtonMessage& press, WPARAM wparam, LPARAM lparam) {
   if (held_buttons_ == 0) SetCapture(window_.Get());
-  held_buttons_ |= button;
-  if (button == platform::kLeftButton) click_cancelled_ = double_click;
-  if (double_click) return;
+  held_buttons_ |= press.button;
+  clicks_.Press(press);
+  if (press.action == platform::ButtonAction::DoublePress) return;
   platform::MouseArgs args = MouseArgsFrom(wparam, lparam, parent_.Scale());
-  args.button = button;
+  args.button = press.button;
   if (auto* events = parent_.Events()) events->OnMouseDown(id_, args);
 }
 
@@ -170,8 +159,7 @@ void NativeControl::OnButtonUp(int button, WPARAM wparam, LPARAM lparam) {
   RECT client{};
   GetClientRect(window_.Get(), &client);
   const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  const bool inside = PtInRect(&client, at) != FALSE;
-  if (button == platform::kLeftButton && inside && !click_cancelled_) {
+  if (clicks_.Release(button, PtInRect(&client, at) != FALSE)) {
     if (auto* events = parent_.Events()) events->OnClick(id_);
   }
 }
@@ -199,7 +187,7 @@ void NativeControl::Paint(HDC target) {
 
 // A label is transparent: its text lies on what its window shows behind it.
 void NativeControl::PaintLabel(HDC dc, RECT area) const {
-  GdiSelection font(dc, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  GdiSelection font(dc, font_.Valid() ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, text_color_);
   DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);

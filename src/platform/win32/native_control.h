@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/common/mouse_buttons.h"
 #include "platform/win32/dpi_picture.h"
 #include "platform/win32/folder_view_host.h"
 #include "platform/win32/gdi_objects.h"
@@ -36,7 +37,7 @@ class NativeControl {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
   bool HandleButton(UINT message, WPARAM wparam, LPARAM lparam);
   // The control's rectangle in its window's client area, in pixels at the window's scale.
   RECT PixelPlace() const;
@@ -44,7 +45,7 @@ class NativeControl {
   void FitFont();
   void Paint(HDC dc);
   void PaintLabel(HDC dc, RECT area) const;
-  void OnButtonDown(int button, WPARAM wparam, LPARAM lparam, bool double_click);
+  void OnButtonDown(const platform::ButtonMessage& press, WPARAM wparam, LPARAM lparam);
   void OnButtonUp(int button, WPARAM wparam, LPARAM lparam);
   void Invalidate() const;
 
@@ -61,7 +62,7 @@ class NativeControl {
   GdiFont font_;
   int border_style_ = 0;
   int held_buttons_ = 0;        // MouseButton bits pressed on this control
-  bool click_cancelled_ = false;  // the press was the second half of a double-click
+  platform::ClickRule clicks_;
   ScopedWindow window_;
   std::unique_ptr<FolderViewHost> folder_view_;  // goes before the window it lives in
 };

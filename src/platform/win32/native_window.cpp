@@ -105,10 +105,10 @@ LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM wpara
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCCREATE) self->window_.Reset(window);  // known before CreateWindowEx returns
   const std::shared_ptr<NativeWindow> keep_alive = self->weak_from_this().lock();
-  return self->Handle(message, wparam, lparam);
+  return self->Dispatch(message, wparam, lparam);
 }
 
-LRESULT NativeWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT NativeWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND window = window_.Get();
   if (message == ShellRestartedMessage() && context_.on_shell_restarted) context_.on_shell_restarted();
   switch (message) {
@@ -154,9 +154,7 @@ UINT ShellRestartedMessage() {
 }
 
 void NativeWindow::OnClose() {
-  if (events_ && events_->OnQueryUnload(0)) return;
-  if (events_ && events_->OnUnload()) return;
-  Destroy();
+  platform::RunCloseSequence([this] { return events_; }, [this] { Destroy(); });
 }
 
 void NativeWindow::PaintBackground(HDC dc) {

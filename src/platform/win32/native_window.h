@@ -56,7 +56,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
   void SetIcons();
   void OnClose();
   void PaintBackground(HDC dc);

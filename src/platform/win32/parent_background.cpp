@@ -14,16 +14,16 @@ void PaintParentBackground(HWND child, HDC dc) {
 }
 
 BufferedDc::BufferedDc(HDC target, const RECT& area)
-    : target_(target), area_(area), memory_(target),
+    : target_(target), area_(area), memory_(CreateCompatibleDC(target)),
       bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)) {
   if (memory_.Get() == nullptr) bitmap_.Reset();
-  if (!bitmap_) return;
+  if (!bitmap_.Valid()) return;
   previous_ = SelectObject(memory_.Get(), bitmap_.Get());
   SetViewportOrgEx(memory_.Get(), -area.left, -area.top, nullptr);
 }
 
 BufferedDc::~BufferedDc() {
-  if (!bitmap_) return;
+  if (!bitmap_.Valid()) return;
   SetViewportOrgEx(memory_.Get(), 0, 0, nullptr);
   BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, memory_.Get(), 0, 0,
          SRCCOPY);

@@ -21,7 +21,7 @@ class BufferedDc {
   BufferedDc(const BufferedDc&) = delete;
   BufferedDc& operator=(const BufferedDc&) = delete;
   // The device context to draw into: the memory bitmap, or the target when none could be made.
-  HDC Get() const { return bitmap_ ? memory_.Get() : target_; }
+  HDC Get() const { return bitmap_.Valid() ? memory_.Get() : target_; }
 
  private:
   HDC target_;

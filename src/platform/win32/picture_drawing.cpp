@@ -13,7 +13,7 @@ bool HasAlpha(HBITMAP bitmap) {
 }
 
 void DrawBitmap(HDC dc, const GdiPictureData& data, int left, int top, int width, int height) {
-  MemoryDc source(dc);
+  MemoryDc source(CreateCompatibleDC(dc));
   if (source.Get() == nullptr) return;
   GdiSelection selected(source.Get(), data.Bitmap());
   if (HasAlpha(data.Bitmap())) {

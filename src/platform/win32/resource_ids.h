@@ -6,12 +6,6 @@
 #define TARNWICK_ID_MANIFEST 1
 
 // Design pictures are RCDATA resources numbered from this base in the order of
-// platform::DesignPicture (plus the picture's offset within its group); win32_pictures.cpp
-// checks that the group numbers below agree with that order.
+// platform::DesignPicture, which the build's one list of them follows
+// (cmake/design_picture_list.cmake).
 #define TARNWICK_IDR_DESIGN_PICTURE_BASE 100
-#define TARNWICK_IDR_SPLASH_LOGO 100
-#define TARNWICK_IDR_MAIN_TOP_BUTTON 101
-#define TARNWICK_IDR_MAIN_LAUNCH_BUTTON_1 102
-#define TARNWICK_IDR_PANEL_FOLDER_TAB_1 126
-#define TARNWICK_IDR_PANEL_PROGRAM_BUTTON_1 133
-#define TARNWICK_IDR_PANEL_ABOUT_BUTTON 136

@@ -1,7 +1,7 @@
 #pragma once
 // One owner type per acquire/release pair of the native objects the backend holds. Each frees
-// its object exactly once, is movable and not copyable. GDI objects, device contexts and icons
-// have their owners in gdi_objects.h.
+// its object exactly once, is movable and not copyable. The traits of GDI objects, memory
+// device contexts and icons are in gdi_objects.h.
 #include <windows.h>
 
 #include <utility>

@@ -12,12 +12,9 @@ namespace {
 constexpr int ResourceOf(platform::DesignPicture which) {
   return TARNWICK_IDR_DESIGN_PICTURE_BASE + static_cast<int>(which);
 }
-static_assert(ResourceOf(platform::DesignPicture::SplashLogo) == TARNWICK_IDR_SPLASH_LOGO);
-static_assert(ResourceOf(platform::DesignPicture::MainTopButton) == TARNWICK_IDR_MAIN_TOP_BUTTON);
-static_assert(ResourceOf(platform::DesignPicture::MainLaunchButton) == TARNWICK_IDR_MAIN_LAUNCH_BUTTON_1);
-static_assert(ResourceOf(platform::DesignPicture::PanelFolderTab) == TARNWICK_IDR_PANEL_FOLDER_TAB_1);
-static_assert(ResourceOf(platform::DesignPicture::PanelProgramButton) == TARNWICK_IDR_PANEL_PROGRAM_BUTTON_1);
-static_assert(ResourceOf(platform::DesignPicture::PanelAboutButton) == TARNWICK_IDR_PANEL_ABOUT_BUTTON);
+// The resource script holds one picture per entry of the build's list, the last one the About
+// button's.
+static_assert(static_cast<int>(platform::DesignPicture::PanelAboutButton) + 1 == TARNWICK_DESIGN_PICTURE_COUNT);
 
 // The bytes of an RCDATA resource; they live as long as the module.
 std::pair<const BYTE*, DWORD> FindResourceBytes(HINSTANCE instance, int id) {
@@ -71,7 +68,7 @@ std::optional<platform::Picture> Win32Pictures::Decode(IWICBitmapDecoder* decode
   void* bits = nullptr;
   GdiBitmap bitmap = CreateTopDownDib(static_cast<int>(width), static_cast<int>(height), &bits);
   const UINT stride = width * 4;
-  if (!bitmap || FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+  if (!bitmap.Valid() || FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
     return std::nullopt;
   }
   return platform::Picture(std::make_shared<GdiPictureData>(std::move(bitmap), static_cast<int>(width),

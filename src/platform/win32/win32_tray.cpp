@@ -9,34 +9,28 @@
 namespace tarnwick::win32 {
 namespace {
 
-std::uint32_t ReadField(const platform::TrayRecord& record, std::size_t offset) {
-  return static_cast<std::uint32_t>(record[offset]) | static_cast<std::uint32_t>(record[offset + 1]) << 8 |
-         static_cast<std::uint32_t>(record[offset + 2]) << 16 | static_cast<std::uint32_t>(record[offset + 3]) << 24;
-}
-
-constexpr std::size_t kWindowOffset = 4, kIdOffset = 8, kFlagsOffset = 12, kCallbackOffset = 16, kIconOffset = 20,
-                      kTipOffset = 24, kTipSize = 64;
-
-NOTIFYICONDATAA UnpackTrayRecord(const platform::TrayRecord& record) {
+NOTIFYICONDATAA UnpackTrayRecord(const platform::TrayIconData& fields) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = ToHwnd(ReadField(record, kWindowOffset));
-  data.uID = ReadField(record, kIdOffset);
-  data.uFlags = ReadField(record, kFlagsOffset);
-  data.uCallbackMessage = ReadField(record, kCallbackOffset);
-  data.hIcon = ToHicon(ReadField(record, kIconOffset));
-  std::memcpy(data.szTip, record.data() + kTipOffset, kTipSize);
-  data.szTip[kTipSize - 1] = '\0';
+  data.hWnd = ToHwnd(fields.hWnd);
+  data.uID = fields.uID;
+  data.uFlags = fields.uFlags;
+  data.uCallbackMessage = fields.uCallbackMessage;
+  data.hIcon = ToHicon(fields.hIcon);
+  static_assert(sizeof data.szTip >= platform::kTrayTipBytes);
+  std::memcpy(data.szTip, fields.szTip.data(), platform::kTrayTipBytes);
+  data.szTip[platform::kTrayTipBytes - 1] = '\0';
   return data;
 }
 
 }  // namespace
 
 bool Win32Tray::NotifyIcon(std::uint32_t message, const platform::TrayRecord& record) {
-  const IconKey key{ReadField(record, kWindowOffset), ReadField(record, kIdOffset)};
+  const auto fields = platform::TrayIconData::FromRecord(record);
+  const IconKey key{fields.hWnd, fields.uID};
   const auto known = present_.find(key);
   if (message == platform::kNimAdd && known != present_.end() && known->second == record) return false;
-  NOTIFYICONDATAA data = UnpackTrayRecord(record);
+  NOTIFYICONDATAA data = UnpackTrayRecord(fields);
   const bool done = Shell_NotifyIconA(message, &data) != FALSE;
   if (message == platform::kNimDelete) {
     present_.erase(key);
