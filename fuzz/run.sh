@@ -10,12 +10,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/fuzz
 work=$build/work/$name corpus=$root/fuzz/corpus/$name
 mkdir -p "$work" "$corpus" "$build/crashes/$name" "$build/logs"
-nice -n 15 "$build/fuzz/fuzz_$name" -runs="$runs" -max_total_time="$seconds" -timeout=20 \
+nice -n 19 "$build/fuzz/fuzz_$name" -runs="$runs" -max_total_time="$seconds" -timeout=20 \
   -rss_limit_mb=3072 -print_final_stats=1 -artifact_prefix="$build/crashes/$name/" "$work" "$corpus" \
   > "$build/logs/$name.log" 2>&1 || { tail -40 "$build/logs/$name.log"; exit 1; }
 # Minimise: a fresh folder with only the inputs that add coverage, then it replaces the corpus.
 rm -rf "$work.min" && mkdir -p "$work.min"
-nice -n 15 "$build/fuzz/fuzz_$name" -merge=1 -timeout=20 "$work.min" "$corpus" "$work" \
+nice -n 19 "$build/fuzz/fuzz_$name" -merge=1 -timeout=20 "$work.min" "$corpus" "$work" \
   > "$build/logs/$name.merge.log" 2>&1
 rm -rf "$corpus" && mv "$work.min" "$corpus"
 grep -E "^#[0-9]+.*(DONE|cov:)" "$build/logs/$name.log" | tail -1
