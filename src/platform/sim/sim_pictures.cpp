@@ -73,7 +73,7 @@ PictureLoad DecodeIconBytes(const std::vector<unsigned char>& bytes, const std::
 
 }  // namespace
 
-PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
+PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source, long long max_pixels) {
   if (LooksLikeIcon(bytes)) return DecodeIconBytes(bytes, source);
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
@@ -95,7 +95,7 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
     load.outcome = PictureOutcome::Undecodable;
     return load;
   }
-  if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
+  if (static_cast<long long>(load.width) * load.height > max_pixels) {
     load.outcome = PictureOutcome::TooLarge;
     return load;
   }
