@@ -79,7 +79,7 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   PictureLoad load;
   int channels = 0;
   // Before the decoder reads anything: reading the header takes in the tables too.
-  if (HasOversizedHuffmanTable(bytes)) {
+  if (HasHuffmanTablesTheDecoderMisreads(bytes)) {
     load.outcome = PictureOutcome::Undecodable;
     return load;
   }
