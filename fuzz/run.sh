@@ -15,8 +15,10 @@ nice -n 19 "$build/fuzz/fuzz_$name" -runs="$runs" -max_total_time="$seconds" -ti
   -rss_limit_mb=3072 -print_final_stats=1 -artifact_prefix="$build/crashes/$name/" "$work" "$corpus" \
   > "$build/logs/$name.log" 2>&1 || { tail -40 "$build/logs/$name.log"; exit 1; }
 # Minimise: a fresh folder with only the inputs that add coverage, then it replaces the corpus.
+# Coverage here is edges only (-use_counters=0): with hit counts too, every other loop length
+# kept an input of its own, and the corpora are also replayed by the test suite.
 rm -rf "$work.min" && mkdir -p "$work.min"
-nice -n 19 "$build/fuzz/fuzz_$name" -merge=1 -timeout=20 "$work.min" "$corpus" "$work" \
+nice -n 19 "$build/fuzz/fuzz_$name" -merge=1 -use_counters=0 -timeout=20 "$work.min" "$corpus" "$work" \
   > "$build/logs/$name.merge.log" 2>&1
 # Inputs kept under a name (each once found a fault) stay as they are, whatever they add.
 for kept in "$corpus"/*; do
