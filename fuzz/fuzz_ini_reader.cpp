@@ -76,7 +76,8 @@ std::vector<std::string> Readings(const std::string& argument) {
   const std::string text = argument.substr(0, argument.find('\0'));
   const platform::AnsiCodePage& code_page = sim::SharedCp949CodePage();
   std::vector<std::string> readings{code_page.ToUtf8(text)};
-  if (!text.empty()) readings.push_back(code_page.ToUtf8(text.substr(0, text.size() - 1)));
+  // Only a byte outside ASCII can be a lead byte.
+  if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0x80) readings.push_back(code_page.ToUtf8(text.substr(0, text.size() - 1)));
   return readings;
 }
 

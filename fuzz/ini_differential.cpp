@@ -55,8 +55,9 @@ bool EndsInHalfAUnit(const std::filesystem::path& file) {
 
 testing::ProbeAnswer Simulate(const std::filesystem::path& file, const fuzz::MadeLookup& lookup) {
   std::vector<char> buffer(lookup.size + 1, '~');
-  const std::size_t count = sim::ReadProfileStringFromFile(file, lookup.section, lookup.key, lookup.default_text,
-                                                           buffer.data(), lookup.size, sim::SharedCp949CodePage());
+  sim::ProfileFileReader reader(sim::SharedCp949CodePage());
+  const std::size_t count =
+      reader.Read(file, lookup.section, lookup.key, lookup.default_text, buffer.data(), lookup.size);
   const bool terminated = count < buffer.size() && buffer[count] == '\0';
   return {count, std::string(buffer.data(), std::min(count, buffer.size())), terminated};
 }

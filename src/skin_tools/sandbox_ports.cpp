@@ -1,6 +1,5 @@
 #include "skin_tools/sandbox_ports.h"
 
-#include "platform/sim/sim_ini.h"
 
 namespace tarnwick::skin_tools {
 namespace {
@@ -23,8 +22,8 @@ std::size_t TracingIni::ReadProfileString(const std::string& section, const std:
                                           const std::string& default_text, char* buffer, std::size_t size,
                                           const std::string& path) {
   const std::optional<HostPath> file = paths_.Resolve(path);
-  const std::size_t stored = sim::ReadProfileStringFromFile(file ? file->path : std::filesystem::path(), section, key,
-                                                            default_text, buffer, size, code_page_);
+  const std::size_t stored =
+      files_.Read(file ? file->path : std::filesystem::path(), section, key, default_text, buffer, size);
   if (!recorder_.enabled) return stored;
   Lookup lookup;
   lookup.step = recorder_.step;

@@ -11,6 +11,7 @@
 #include "platform/ini_port.h"
 #include "platform/picture_port.h"
 #include "platform/process_port.h"
+#include "platform/sim/sim_ini.h"
 #include "platform/sim/sim_pictures.h"
 #include "skin_tools/host_paths.h"
 #include "skin_tools/launcher_trace.h"
@@ -46,7 +47,7 @@ class FolderApplication : public platform::ApplicationPort {
 class TracingIni : public platform::IniPort {
  public:
   TracingIni(TraceRecorder& recorder, const HostPaths& paths, const platform::AnsiCodePage& code_page)
-      : recorder_(recorder), paths_(paths), code_page_(code_page) {}
+      : recorder_(recorder), paths_(paths), code_page_(code_page), files_(code_page) {}
   std::size_t ReadProfileString(const std::string& section, const std::string& key, const std::string& default_text,
                                char* buffer, std::size_t size, const std::string& path) override;
 
@@ -54,6 +55,7 @@ class TracingIni : public platform::IniPort {
   TraceRecorder& recorder_;
   const HostPaths& paths_;
   const platform::AnsiCodePage& code_page_;
+  sim::ProfileFileReader files_;
 };
 
 // Picture files of the skin folder. With `tagging`, every load yields a small picture that names

@@ -139,6 +139,23 @@ TEST(RasterStretch, AveragesWhatEachPixelCoversAndBlendsByAlpha) {
   EXPECT_EQ(image.At(2, 0), platform::MakeColour(128, 255, 128)) << "half white over green";
 }
 
+TEST(RasterStretch, OnlyThePartInsideTheImageIsDrawnAndTheRestCostsNothing) {
+  const sim::SimPictureData two_by_one(2, 1, {0xFF0000FFu, 0xFFFF0000u}, "t");  // red, blue
+  sim::RasterImage image(4, 1, 0x00FF00);
+  sim::DrawStretchedPicture(image, two_by_one, {-1, 0, 3, 1});  // four columns, the first off the image
+  EXPECT_EQ(image.At(0, 0), platform::MakeColour(255, 0, 0));
+  EXPECT_EQ(image.At(1, 0), platform::MakeColour(0, 0, 255));
+  EXPECT_EQ(image.At(2, 0), platform::MakeColour(0, 0, 255));
+  EXPECT_EQ(image.At(3, 0), platform::MakeColour(0, 255, 0)) << "right of the target";
+  // Scaled to 200 million pixels a side, which no memory holds; the image sees the middle pixel.
+  const sim::SimPictureData three_by_three(3, 3, {0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFFFFFFFFu,
+                                                  0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u}, "n");
+  sim::RasterImage small(4, 4, 0x00FF00);
+  sim::DrawStretchedPicture(small, three_by_three, {-100000000, -100000000, 100000000, 100000000});
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(small.At(x, y), platform::MakeColour(255, 255, 255)) << x << "," << y;
+}
+
 TEST(EmbeddedDesignPictures, EachHasTheSizeOfItsControlsDesign) {
   skin_tools::EmbeddedDesignPictures design;
   using platform::DesignPicture;

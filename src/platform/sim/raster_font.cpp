@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include <stb/stb_easy_font.h>
@@ -61,10 +62,14 @@ std::vector<Quad> GlyphQuads(const std::string& glyphs) {
     float x, y, z;
     unsigned char colour[4];
   };
-  std::vector<Vertex> vertices(glyphs.size() * 4 * 64 + 4);
+  // Room for 64 quads a glyph, left uninitialised: only the quads the font writes are read,
+  // and clearing the whole room cost more than drawing the text.
+  const std::size_t room = glyphs.size() * 4 * 64 + 4;
+  const std::unique_ptr<Vertex[]> vertices(new Vertex[room]);
   const int quads = stb_easy_font_print(0, 0, const_cast<char*>(glyphs.c_str()), nullptr,
-                                        vertices.data(), int(vertices.size() * sizeof(Vertex)));
+                                        vertices.get(), int(room * sizeof(Vertex)));
   std::vector<Quad> result;
+  result.reserve(std::size_t(std::max(quads, 0)));
   for (int q = 0; q < quads; ++q) {
     const Vertex* v = &vertices[std::size_t(q) * 4];
     result.push_back({std::min(v[0].x, v[2].x), std::min(v[0].y, v[2].y),

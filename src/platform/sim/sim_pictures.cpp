@@ -73,13 +73,13 @@ PictureLoad DecodeIconBytes(const std::vector<unsigned char>& bytes, const std::
 
 }  // namespace
 
-PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
+PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source, long long max_pixels) {
   if (LooksLikeIcon(bytes)) return DecodeIconBytes(bytes, source);
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
   int channels = 0;
   // Before the decoder reads anything: reading the header takes in the tables too.
-  if (HasOversizedHuffmanTable(bytes)) {
+  if (HasHuffmanTablesTheDecoderMisreads(bytes)) {
     load.outcome = PictureOutcome::Undecodable;
     return load;
   }
@@ -95,7 +95,7 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
     load.outcome = PictureOutcome::Undecodable;
     return load;
   }
-  if (static_cast<long long>(load.width) * load.height > platform::kMaxPicturePixels) {
+  if (static_cast<long long>(load.width) * load.height > max_pixels) {
     load.outcome = PictureOutcome::TooLarge;
     return load;
   }

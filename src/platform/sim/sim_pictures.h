@@ -44,8 +44,11 @@ struct PictureLoad {
   std::optional<platform::Picture> picture;  // set only when Loaded
 };
 
-// Decodes a picture file's bytes as the system's loaders would take them.
-PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source);
+// Decodes a picture file's bytes as the system's loaders would take them. A picture of more
+// than `max_pixels` pixels is refused as too large before it is decoded; a caller that decodes
+// many pictures (a fuzzer) may ask for a smaller limit than the platform's.
+PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const std::string& source,
+                               long long max_pixels = platform::kMaxPicturePixels);
 // Loads a picture file as SimPictures::LoadPicture does, and says why when it fails.
 PictureLoad LoadPictureFile(const std::string& path);
 

@@ -41,6 +41,16 @@ TEST_F(SimIniTest, ReadsTheFileAfreshAtEveryLookupAndRecordsIt) {
   EXPECT_EQ(log_.Calls()[0], "ReadProfileString(s,k,DEF,255," + path + ")");
 }
 
+TEST_F(SimIniTest, AFileRewrittenWithOtherBytesOfTheSameSizeIsReadAnew) {
+  const std::string path = Write("config.ini", "[s]\nk=12345\n");
+  EXPECT_EQ(Read(path), "12345");
+  Write("config.ini", "[s]\nk=54321\n");
+  EXPECT_EQ(Read(path), "54321");
+  const std::string other = Write("other.ini", "[s]\nk=12345\n");
+  EXPECT_EQ(Read(other), "12345");
+  EXPECT_EQ(Read(path), "54321") << "the file read before the other one";
+}
+
 TEST_F(SimIniTest, AcceptsPathsInWindowsFormWithNamesNoCodePageSpells) {
   std::filesystem::create_directory(folder_.Path() / "설정");
   Write("설정/config.ini", "[s]\nk=found\n");

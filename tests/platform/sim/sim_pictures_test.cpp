@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/picture_files.h"
+
 namespace tarnwick::sim {
 namespace {
 
@@ -19,6 +21,17 @@ TEST(SimPictures, AGifWhoseScreenHasNoWidthOrHeightIsRefused) {
   std::string no_width = no_height;
   no_width.replace(6, 4, std::string("\x00\x00\x02\x00", 4));
   EXPECT_EQ(Decode(no_width).outcome, PictureOutcome::Undecodable);
+}
+
+TEST(SimPictures, APictureAboveTheCallersPixelLimitIsRefusedAsTooLarge) {
+  const std::string bmp = test::SolidBmp(3, 3, 0x102030);
+  const std::vector<unsigned char> bytes(bmp.begin(), bmp.end());
+  const PictureLoad refused = DecodePictureBytes(bytes, "big", 8);
+  EXPECT_EQ(refused.outcome, PictureOutcome::TooLarge);
+  EXPECT_EQ(refused.width, 3);
+  EXPECT_FALSE(refused.picture);
+  EXPECT_EQ(DecodePictureBytes(bytes, "fits", 9).outcome, PictureOutcome::Loaded);
+  EXPECT_EQ(Decode(bmp).outcome, PictureOutcome::Loaded) << "the platform's limit by default";
 }
 
 }  // namespace
