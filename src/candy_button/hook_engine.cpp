@@ -83,18 +83,24 @@ void HookEngine::sc_UnSubclass(platform::WindowHandle window) {
   if (record == nullptr) return;
   record->RequestRelease();
   registry_->erase(FindKey(KeyOf(window)));
+  if (record->IsBound()) record->AwaitRelease(awaiting_release_);
   record->LeaveRegistry();
 }
 
 void HookEngine::HookTerminateAll() {
-  if (!registry_) return;
-  std::vector<platform::WindowHandle> windows;
-  for (auto item = registry_->rbegin(); item != registry_->rend(); ++item)
-    windows.push_back(item->second->window);
-  for (const platform::WindowHandle window : windows) {
-    if (registry_) sc_UnSubclass(window);
+  if (registry_) {
+    std::vector<platform::WindowHandle> windows;
+    for (auto item = registry_->rbegin(); item != registry_->rend(); ++item)
+      windows.push_back(item->second->window);
+    for (const platform::WindowHandle window : windows) {
+      if (registry_) sc_UnSubclass(window);
+    }
+    registry_.reset();
   }
-  registry_.reset();
+  // The control ends its hooks: a release that waits for the window's next message happens now
+  // instead, unless a call into the window's previous procedure is in progress. A window hooked
+  // during its last message would get no further message, and its record would be lost.
+  for (HookRecord* record : HookRecord::AwaitingRelease(*awaiting_release_)) record->ReleaseUnlessNested();
 }
 
 void HookEngine::HookAddMessage(platform::WindowHandle window, std::int32_t message, int when) {

@@ -2,7 +2,8 @@
 // The window-message subclassing engine of one control object: it replaces the procedure of a
 // window of this process, filters the window's messages through a before table and an after
 // table, calls its owner's message callback for each message that passes, and releases a
-// hook only once no call into the window's previous procedure is in progress.
+// hook only once no call into the window's previous procedure is in progress: at the window's
+// next message, or, when the control ends its hooks (HookTerminateAll), at once.
 //
 // The registry maps "h" + the window handle in decimal to the hook record. Misuse is reported
 // with an event-log entry and a warning box (HookReportError); the operation then returns its
@@ -65,6 +66,8 @@ class HookEngine {
   HookOwner& self_;
   std::string type_name_;
   std::optional<Registry> registry_;
+  const std::shared_ptr<HookRecord::AwaitingRelease> awaiting_release_ =
+      std::make_shared<HookRecord::AwaitingRelease>();
   // Expires with the engine: an operation that showed a report checks it before going on.
   std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };

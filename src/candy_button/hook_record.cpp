@@ -1,5 +1,7 @@
 #include "candy_button/hook_record.h"
 
+#include <algorithm>
+
 namespace tarnwick::candy {
 
 HookRecord* HookRecord::Create(platform::MessageHookPort& port, platform::WindowHandle window,
@@ -20,7 +22,21 @@ void HookRecord::RequestRelease() {
   release_request = -1;
   before[0] = 0;
   after[0] = 0;
-  if (nesting == 0 && !port_.IsWindow(window)) ReleaseBinding();
+  if (nesting == 0 && !port_.IsWindow(window)) ReleaseBinding();  // no message will come
+}
+
+HookRecord::~HookRecord() {
+  if (const auto list = awaiting_release_.lock()) std::erase(*list, this);
+}
+
+void HookRecord::AwaitRelease(const std::shared_ptr<AwaitingRelease>& list) {
+  list->push_back(this);
+  awaiting_release_ = list;
+}
+
+void HookRecord::ReleaseUnlessNested() {
+  if (nesting == 0) ReleaseBinding();
+  DeleteIfUnused();
 }
 
 void HookRecord::LeaveRegistry() {

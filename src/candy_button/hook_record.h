@@ -8,6 +8,8 @@
 // operation in progress. It deletes itself when the last of them lets go, so no message,
 // release or window destruction, in whatever order, reaches a freed record.
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "candy_button/hook_owner.h"
 #include "candy_button/message_table.h"
@@ -34,6 +36,17 @@ class HookRecord final : public platform::BoundWindowTarget {
   void RequestRelease();
   // The registry lets go of the record (which may delete it).
   void LeaveRegistry();
+  bool IsBound() const { return bound_; }
+
+  // Records that left the registry with their release still waiting for the window's next
+  // message. A window hooked during its last message gets none: when the control ends its
+  // hooks, its engine releases them (ReleaseUnlessNested). A record leaves the list when it is
+  // deleted.
+  using AwaitingRelease = std::vector<HookRecord*>;
+  void AwaitRelease(const std::shared_ptr<AwaitingRelease>& list);
+  // Releases the binding now unless a call into the previous procedure is in progress (whose
+  // end releases it); the record is then deleted unless something else holds it.
+  void ReleaseUnlessNested();
 
   // Keeps the record alive for the length of an operation.
   class Use {
@@ -59,7 +72,7 @@ class HookRecord final : public platform::BoundWindowTarget {
   HookRecord(platform::MessageHookPort& port, platform::WindowHandle window, HookOwner& owner,
              std::int32_t user_value)
       : window(window), owner(&owner), user_value(user_value), port_(port) {}
-  ~HookRecord() = default;
+  ~HookRecord();
 
   std::intptr_t RunPasses(const platform::WindowMessage& message);
   void CallOwner(const MessageTable& table, bool before_pass, bool& handled,
@@ -72,6 +85,7 @@ class HookRecord final : public platform::BoundWindowTarget {
   int users_ = 0;
   bool registered_ = true;
   bool bound_ = false;
+  std::weak_ptr<AwaitingRelease> awaiting_release_;
 };
 
 }  // namespace tarnwick::candy

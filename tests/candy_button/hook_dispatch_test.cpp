@@ -187,13 +187,38 @@ TEST_F(HookDispatchTest, AWindowHookedDuringItsOwnDestructionIsReleasedWhenUnhoo
   EXPECT_TRUE(sim.warnings.empty());
 }
 
+TEST_F(HookDispatchTest, EndingTheControlReleasesHooksOfAWindowInItsLastMessage) {
+  // Hooked during its last message, the control ended in that same message: the release would
+  // wait for a message that never comes, and the record was lost with its binding.
+  const platform::WindowHandle dying = NewWindow();
+  during_own = [&](const platform::WindowMessage& m) {
+    if (m.window != dying || m.message != platform::kMsgNcDestroy) return;
+    engine->sc_Subclass(dying);
+    engine.reset();
+  };
+  sim.DestroyWindow(dying);
+  EXPECT_FALSE(sim.IsBound(dying));
+  EXPECT_FALSE(sim.IsBound(window));
+  EXPECT_EQ(sim.CurrentProcedure(window), own);
+  EXPECT_TRUE(sim.warnings.empty());
+}
+
+TEST_F(HookDispatchTest, EndingTheControlDuringAHookedMessageReleasesWhenItsCallReturns) {
+  during_own = [&](const platform::WindowMessage& m) {
+    if (m.message == 7) engine.reset();
+  };
+  EXPECT_EQ(sim.Send(window, 7), 107);  // the previous procedure's call ends, then the release
+  EXPECT_FALSE(sim.IsBound(window));
+  EXPECT_EQ(sim.CurrentProcedure(window), own);
+}
+
 TEST_F(HookDispatchTest, TheEngineDestroyedWhileItsOwnWarningBoxIsOpen) {
   sim.while_warning_open = [this] { engine.reset(); };
   // Absent from both tables: the first report's box ends the engine, the second never comes.
   engine->HookRemoveMessage(window, 0x7777, HOOK_BEFORE | HOOK_AFTER);
   EXPECT_EQ(sim.warnings.size(), 1u);
   EXPECT_EQ(sim.error_entries.size(), 1u);
-  EXPECT_EQ(sim.Send(window, 1), 101);  // the pending release happens; nothing else runs
+  EXPECT_EQ(sim.Send(window, 1), 101);  // released when the engine ended; nothing else runs
   EXPECT_EQ(sim.CurrentProcedure(window), own);
   EXPECT_TRUE(owner.calls.empty());
 }
