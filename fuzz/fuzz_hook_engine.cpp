@@ -3,7 +3,9 @@
 // control is) made and destroyed, hooks installed and released, messages added and removed,
 // messages sent, and, from inside owner callbacks, window procedures and warning boxes, more
 // operations nested to a depth of four. Whatever the order, no record is used after it is
-// freed and nothing leaks (AddressSanitizer and LeakSanitizer watch).
+// freed and nothing leaks (AddressSanitizer and LeakSanitizer watch). The input's bytes are
+// read one statement at a time, never two in one call's arguments, whose order of evaluation
+// differs between compilers: the corpus replay (gcc) must run what the fuzzer (clang) ran.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -106,7 +108,13 @@ void World::Operation() {
   switch (op) {
     case 0: CreateWindow(); return;
     case 1: sim_.DestroyWindow(AnyWindow()); return;
-    case 2: sim_.Send(AnyWindow(), std::uint32_t(AnyMessage()), Byte(), Byte()); return;
+    case 2: {
+      const platform::WindowHandle window = AnyWindow();
+      const auto message = std::uint32_t(AnyMessage());
+      const std::uint8_t wparam = Byte(), lparam = Byte();
+      sim_.Send(window, message, wparam, lparam);
+      return;
+    }
     case 3: sim_.fail_next_bind = Byte() & 1 ? 5 : 0; return;
     case 4: {
       std::unique_ptr<Control>& control = controls_[Byte() & 1];
@@ -125,17 +133,39 @@ void World::EngineOperation(std::uint8_t op, int which) {
   candy::HookEngine* engine = Engine(which);
   if (engine == nullptr) return;
   switch (op) {
-    case 5: engine->sc_Subclass(AnyWindow(), Byte(), Byte() == 0xFF ? 2 : 1); break;
+    case 5: {
+      const platform::WindowHandle window = AnyWindow();
+      const std::uint8_t user_value = Byte();
+      engine->sc_Subclass(window, user_value, Byte() == 0xFF ? 2 : 1);
+      break;
+    }
     case 6: engine->sc_UnSubclass(AnyWindow()); break;
     case 7: engine->HookTerminateAll(); break;
-    case 8: engine->HookAddMessage(AnyWindow(), AnyMessage(), 1 + Byte() % 3); break;
-    case 9: engine->HookRemoveMessage(AnyWindow(), AnyMessage(), 1 + Byte() % 3); break;
-    case 10: engine->HookCallOriginal(AnyWindow(), std::uint32_t(AnyMessage()), 0, 0); break;
-    case 11: engine->HookUserValue(AnyWindow(), Byte()); break;
+    case 8:
+    case 9: {
+      const platform::WindowHandle window = AnyWindow();
+      const std::int32_t message = AnyMessage();
+      const int when = 1 + Byte() % 3;
+      if (op == 8) engine->HookAddMessage(window, message, when);
+      if (op == 9) engine->HookRemoveMessage(window, message, when);
+      break;
+    }
+    case 10: {
+      const platform::WindowHandle window = AnyWindow();
+      engine->HookCallOriginal(window, std::uint32_t(AnyMessage()), 0, 0);
+      break;
+    }
+    case 11: {
+      const platform::WindowHandle window = AnyWindow();
+      engine->HookUserValue(window, Byte());
+      break;
+    }
     case 12: engine->HookUserValue(AnyWindow()); break;
     default:  // fill a table towards its limit
-      for (int i = 0; i < 8 && (engine = Engine(which)) != nullptr; ++i)
-        engine->HookAddMessage(AnyWindow(), 0x400 + i * 5 + Byte(), 3);
+      for (int i = 0; i < 8 && (engine = Engine(which)) != nullptr; ++i) {
+        const platform::WindowHandle window = AnyWindow();
+        engine->HookAddMessage(window, 0x400 + i * 5 + Byte(), 3);
+      }
       break;
   }
 }
