@@ -55,7 +55,7 @@ foreach(script ${TARNWICK_E2E_SCRIPTS})
     if(kind STREQUAL ".py")
       string(REGEX REPLACE "^test_" "" check ${check})
       add_test(NAME e2e.${check}.${arch} COMMAND ${TARNWICK_E2E_PYTHON} -m pytest -q -s -p no:cacheprovider
-        ${script} --win-build ${win_build})
+        ${script} --win-build ${win_build} --skin-tool $<TARGET_FILE:tarnwick-skin>)
     else()
       add_test(NAME e2e.${check}.${arch} COMMAND bash ${script} ${win_build})
     endif()

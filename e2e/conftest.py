@@ -24,6 +24,8 @@ TOOLS = ("wine", "wineserver", "Xvfb", "xdotool", "xwininfo", "xprop")
 
 def pytest_addoption(parser):
     parser.addoption("--win-build", required=True, help="the Windows build folder whose programs to run")
+    parser.addoption("--skin-tool", default=str(REPO / "build" / "native" / "tarnwick-skin"),
+                     help="the native tarnwick-skin, which gives the designs' rectangles")
 
 
 def cannot_run(reason):
@@ -44,6 +46,8 @@ def pytest_configure(config):
     for program in (*PROGRAMS, "window_probe.exe"):
         if not (build / program).is_file():
             cannot_run(f"{build / program} is missing (build the {build.name} preset first)")
+    if not pathlib.Path(config.getoption("--skin-tool")).is_file():
+        cannot_run(f"{config.getoption('--skin-tool')} is missing (build the native preset first)")
 
 
 @pytest.fixture(scope="session")
@@ -74,7 +78,7 @@ def session(display, wine, win_build, request):
     artifacts.mkdir(parents=True, exist_ok=True)
     (REPO / "build").mkdir(exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="e2e-work.", dir=REPO / "build") as work:
-        world = Session(display, wine, work, artifacts)
+        world = Session(display, wine, work, artifacts, request.config.getoption("--skin-tool"))
         yield world
         wine.stop_all()
     failed = world.checks.failed

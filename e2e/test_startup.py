@@ -9,22 +9,15 @@ import pytest
 from harness.log import log
 from harness.waiting import sample_for, wait_until
 
+from harness.launcher import TITLE, main_window
+
 SPLASH_SIZE = (436, 58)
-BAR_WIDTH = 89  # 1335 twips at 96 dpi
-TITLE = "Tarnwick™ Launcher Second Edition V1.1"
 SPLASH_LINES = (" Tarnwick™ Launcher Second Edition V1.1{edition} Rev3\r\n  Administrator Version\r\n"
                 "  www.tarnwick.example \r\n  Copyright (C) 2026 Tarnwick Software. All rights reserved. ")
 
 
 def splash_window(display, program):
     return display.find_visible(program, lambda g: g[:2] == SPLASH_SIZE)
-
-
-def main_window(display, program):
-    for window in display.visible_windows(program):
-        if (display.window_name(window) or "").startswith(TITLE):
-            return window
-    return None
 
 
 def label_text(wine, program):
@@ -49,8 +42,8 @@ def test_startup(session, program, edition):
     display, wine, check = session.display, session.wine, session.checks
     name = program.removesuffix(".exe")
     splash_geometry = (*SPLASH_SIZE, (display.width - SPLASH_SIZE[0]) // 2, (display.height - SPLASH_SIZE[1]) // 2)
-    docked_geometry = (BAR_WIDTH, display.height, display.width - BAR_WIDTH, 0)
     folder = session.new_folder(f"startup-{name}")
+    docked_geometry = session.design(folder, "le" if edition else "full").bar_geometry()
     started = time.monotonic()
     wine.start(folder, program)
     splash = wait_until(lambda: splash_window(display, program), 20)

@@ -3,9 +3,8 @@ launcher's main window gets no taskbar button, while an ordinary program (Notepa
 beside it as a control) does."""
 import pytest
 
+from harness.launcher import TITLE
 from harness.waiting import wait_until
-
-TITLE = "Tarnwick™ Launcher Second Edition V1.1"
 
 
 def taskbar_buttons(wine):

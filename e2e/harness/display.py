@@ -86,15 +86,30 @@ class VirtualDisplay:
     def pixel(self, x, y):
         return self.grab().getpixel((x, y))
 
+    def wait_for_pixel(self, x, y, condition, timeout):
+        """Whether the screen pixel at (x, y) meets `condition` within `timeout` seconds."""
+        return wait_until(lambda: condition(self.pixel(x, y)), timeout)
+
     def screenshot(self, path):
         self.grab().save(path)
         log(f"screenshot {path}")
 
-    # Input, as a person gives it: the pointer moves there, then the button goes down and up.
-    def click(self, x, y, button=1):
+    # Input, as a person gives it: the pointer moves there, then the buttons go down and up.
+    POINTER_SETTLE = 0.3  # Wine gives a press to the window under the pointer only once it saw the move
+
+    def move(self, x, y):
         self.run("xdotool", "mousemove", str(x), str(y))
-        time.sleep(0.2)  # Wine gives a press to the window under the pointer only once it saw the move
-        self.run("xdotool", "click", str(button))
+        time.sleep(self.POINTER_SETTLE)
+
+    def click(self, x, y, button=1, count=1):
+        self.move(x, y)
+        self.run("xdotool", "click", "--repeat", str(count), "--delay", "80", str(button))
+
+    def mouse_down(self, button=1):
+        self.run("xdotool", "mousedown", str(button))
+
+    def mouse_up(self, button=1):
+        self.run("xdotool", "mouseup", str(button))
 
     def key(self, *keys):
         self.run("xdotool", "key", *keys)

@@ -6,6 +6,7 @@ import pathlib
 import shutil
 
 from .checks import Checks
+from .design import Design
 from .log import log
 from .waiting import wait_until
 
@@ -14,8 +15,8 @@ PROGRAMS = ("TarnwickLauncher.exe", "TarnwickLauncherLE.exe")
 
 
 class Session:
-    def __init__(self, display, wine, work, artifacts):
-        self.display, self.wine = display, wine
+    def __init__(self, display, wine, work, artifacts, skin_tool):
+        self.display, self.wine, self.skin_tool = display, wine, skin_tool
         self.work, self.artifacts = pathlib.Path(work), pathlib.Path(artifacts)
         self.checks = Checks()
 
@@ -33,6 +34,10 @@ class Session:
         if config is not None:
             (folder / "config.ini").write_bytes(config)
         return folder
+
+    def design(self, folder, edition="full", scale=100):
+        """Where the launcher's windows will be for this folder on this display."""
+        return Design(self.skin_tool, folder, (self.display.width, self.display.height), edition, scale)
 
     def screenshot(self, name):
         self.display.screenshot(self.artifacts / f"{name}.png")

@@ -24,7 +24,7 @@
 #include <string>
 #include <utility>
 
-#include "json_text.h"
+#include "platform/common/json_text.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
@@ -39,7 +39,7 @@ struct ListSeparator {
   const char* operator()() { return std::exchange(first, false) ? "" : ","; }
 };
 
-std::string Json(const std::wstring& text) { return probe::JsonString(WideToUtf8(text)); }
+std::string Json(const std::wstring& text) { return tarnwick::platform::JsonQuoted(WideToUtf8(text)); }
 
 std::string Escaped(const std::wstring& text) {
   std::string out;

@@ -7,6 +7,7 @@
 #include "platform/common/picture_scaling.h"
 #include "platform/sim/raster_png.h"
 #include "skin_tools/report_format.h"
+#include "skin_tools/skin_geometry.h"
 #include "skin_tools/skin_preview.h"
 
 namespace tarnwick::skin_tools {
@@ -19,11 +20,14 @@ constexpr const char* kUsage =
     "usage: tarnwick-skin check FOLDER [--json]\n"
     "       tarnwick-skin preview FOLDER -o OUT.png [--edition full|le] [--panel] [--pressed N] [--screen WxH]\n"
     "                             [--scale 100|125|150|200]\n"
+    "       tarnwick-skin geometry FOLDER [--edition full|le] [--screen WxH] [--scale 100|125|150|200]\n"
     "check: what the launcher will do with FOLDER/config.ini, key by key; exit 0 when nothing would\n"
     "       fail, 1 when something would, 2 when the folder cannot be read.\n"
     "preview: a PNG of the bar (and with --panel the open side panel) on a screen of WxH pixels\n"
     "       (1280x800 by default); --pressed N shows the press frame on bar button N (0..24);\n"
-    "       --scale P shows the launcher on a display scaled to P % (the default screen grows with it).\n";
+    "       --scale P shows the launcher on a display scaled to P % (the default screen grows with it).\n"
+    "geometry: the bar's and the open side panel's rectangles and those of their controls, in screen\n"
+    "       pixels, as JSON.\n";
 
 std::optional<int> Number(const std::string& text) {
   int value = 0;
@@ -96,16 +100,16 @@ std::optional<std::string> PreviewOption(const std::vector<std::string>& argumen
   return std::nullopt;
 }
 
-int PreviewCommand(const std::vector<std::string>& arguments, ToolHost& host) {
-  std::optional<std::string> folder, output;
-  PreviewOptions options;
+// The preview's and the geometry's arguments: the folder, the options and the output file.
+std::optional<std::string> ReadPreviewArguments(const std::vector<std::string>& arguments, std::optional<std::string>& folder,
+                                                PreviewOptions& options, std::optional<std::string>& output) {
   bool screen_given = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     screen_given = screen_given || arguments[i] == "--screen";
     if (!arguments[i].starts_with("-") && !folder) {
       folder = arguments[i];
     } else if (const auto problem = PreviewOption(arguments, i, options, output)) {
-      return Usage(host, *problem);
+      return problem;
     }
   }
   if (!screen_given) {  // the default screen is as large at any scaling
@@ -113,6 +117,27 @@ int PreviewCommand(const std::vector<std::string>& arguments, ToolHost& host) {
     options.screen.width_px = platform::ScaledLength(options.screen.width_px, dpi);
     options.screen.height_px = platform::ScaledLength(options.screen.height_px, dpi);
   }
+  return std::nullopt;
+}
+
+int GeometryCommand(const std::vector<std::string>& arguments, ToolHost& host) {
+  std::optional<std::string> folder, output;
+  PreviewOptions options;
+  if (const auto problem = ReadPreviewArguments(arguments, folder, options, output)) return Usage(host, *problem);
+  if (!folder || output || options.panel || options.pressed) return Usage(host, "geometry needs a FOLDER and takes --edition, --screen, --scale");
+  const Geometry geometry = GeometryJson(Utf8Path(*folder), host.code_page, options);
+  if (!geometry.json) {
+    host.err += "tarnwick-skin: " + geometry.problem + "\n";
+    return kUsageExit;
+  }
+  host.out += *geometry.json;
+  return 0;
+}
+
+int PreviewCommand(const std::vector<std::string>& arguments, ToolHost& host) {
+  std::optional<std::string> folder, output;
+  PreviewOptions options;
+  if (const auto problem = ReadPreviewArguments(arguments, folder, options, output)) return Usage(host, *problem);
   if (!folder || !output) return Usage(host, "preview needs a FOLDER and -o OUT.png");
   const Preview preview = RenderPreview(Utf8Path(*folder), host.code_page, options);
   if (!preview.image) {
@@ -138,6 +163,7 @@ int RunSkinTool(const std::vector<std::string>& arguments, ToolHost& host) {
   }
   if (arguments[0] == "check") return Check(arguments, host);
   if (arguments[0] == "preview") return PreviewCommand(arguments, host);
+  if (arguments[0] == "geometry") return GeometryCommand(arguments, host);
   return Usage(host, "unknown command " + arguments[0]);
 }
 

@@ -17,8 +17,17 @@ void DrawWindow(sim::RasterImage& image, const sim::SimWindow* window, const sim
   sim::BlendOnto(image, sim::RenderSimWindow(*window, screen), outer.left, outer.top, sim::ShownOpacity(*window));
 }
 
-// Whether the launcher would start at all in this folder.
-std::optional<std::string> StartProblem(const std::filesystem::path& folder) {
+}  // namespace
+
+SandboxOptions SandboxOptionsFor(const PreviewOptions& options) {
+  SandboxOptions sandbox_options;
+  sandbox_options.edition = options.edition;
+  sandbox_options.screen = options.screen;
+  sandbox_options.screen.ScaleToDpi(platform::kDesignDpi * options.scale_percent / 100);
+  return sandbox_options;
+}
+
+std::optional<std::string> LauncherStartProblem(const std::filesystem::path& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) return PathText(folder) + " is not a folder.";
   const ConfigFile file = ReadConfigFile(HostPaths(folder));
@@ -31,8 +40,6 @@ std::optional<std::string> StartProblem(const std::filesystem::path& folder) {
   }
 }
 
-}  // namespace
-
 void DrawCheckers(sim::RasterImage& image) {
   for (int y = 0; y < image.Height(); ++y) {
     for (int x = 0; x < image.Width(); ++x) {
@@ -43,12 +50,8 @@ void DrawCheckers(sim::RasterImage& image) {
 
 Preview RenderPreview(const std::filesystem::path& folder, platform::AnsiCodePage& code_page,
                       const PreviewOptions& options) {
-  if (const auto problem = StartProblem(folder)) return {std::nullopt, *problem};
-  SandboxOptions sandbox_options;
-  sandbox_options.edition = options.edition;
-  sandbox_options.screen = options.screen;
-  sandbox_options.screen.ScaleToDpi(platform::kDesignDpi * options.scale_percent / 100);
-  SkinSandbox sandbox(folder, code_page, sandbox_options);
+  if (const auto problem = LauncherStartProblem(folder)) return {std::nullopt, *problem};
+  SkinSandbox sandbox(folder, code_page, SandboxOptionsFor(options));
   sandbox.BuildBar();
   if (options.pressed) sandbox.PressBarButton(*options.pressed);
   if (options.panel) sandbox.OpenPanel();

@@ -11,6 +11,7 @@
 #include "platform/ansi_code_page.h"
 #include "platform/sim/raster_image.h"
 #include "platform/sim/sim_windows.h"
+#include "skin_tools/skin_sandbox.h"
 
 namespace tarnwick::skin_tools {
 
@@ -29,6 +30,12 @@ struct Preview {
 
 Preview RenderPreview(const std::filesystem::path& folder, platform::AnsiCodePage& code_page,
                       const PreviewOptions& options);
+
+// The sandbox that shows the launcher with these options (edition, screen, scaling).
+SandboxOptions SandboxOptionsFor(const PreviewOptions& options);
+
+// Why the launcher would not start at all in this folder (no folder, no readable config.ini).
+std::optional<std::string> LauncherStartProblem(const std::filesystem::path& folder);
 
 // The backdrop: squares of two light greys.
 void DrawCheckers(sim::RasterImage& image);

@@ -31,7 +31,9 @@ TEST(SkinCli, WrongCommandLinesExitTwoWithTheUsage) {
            {}, {"fix"}, {"check"}, {"check", "a", "b"}, {"preview", "sample"}, {"preview", "sample", "-o"},
            {"preview", "sample", "-o", "x.png", "--edition", "pro"}, {"preview", "sample", "-o", "x.png", "--pressed", "25"},
            {"preview", "sample", "-o", "x.png", "--screen", "1280"}, {"preview", "sample", "-o", "x.png", "--screen", "100x800"},
-           {"preview", "sample", "-o", "x.png", "--scale", "130"}, {"preview", "sample", "-o", "x.png", "--scale"}}) {
+           {"preview", "sample", "-o", "x.png", "--scale", "130"}, {"preview", "sample", "-o", "x.png", "--scale"},
+           {"geometry"}, {"geometry", "sample", "-o", "x.png"}, {"geometry", "sample", "--panel"},
+           {"geometry", "sample", "--scale", "110"}}) {
     const ToolRun run = Tool(arguments);
     EXPECT_EQ(run.exit_code, 2) << (arguments.empty() ? "" : arguments[0]);
     EXPECT_NE(run.err.find("usage: tarnwick-skin check FOLDER"), std::string::npos);
@@ -49,6 +51,26 @@ TEST(SkinCli, CheckPrintsTextOrJsonAndExitsWithTheReportsCode) {
   broken.WriteConfig("[001]\r\nimage=gone.jpg\r\n");
   EXPECT_EQ(Tool({"check", broken.Path().string()}).exit_code, 1);
   EXPECT_EQ(Tool({"check", (broken.Path() / "nothing").string()}).exit_code, 2);
+}
+
+TEST(SkinCli, GeometryGivesTheDockedBarAndTheOpenPanelInScreenPixels) {
+  const ToolRun run = Tool({"geometry", kSampleFolder.string()});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_TRUE(run.out.starts_with("{\"screen\": {\"width\": 1280, \"height\": 800, \"dpi\": 96},")) << run.out.substr(0, 80);
+  const std::size_t bar = run.out.find("\"bar\": "), panel = run.out.find("\"panel\": ");
+  ASSERT_LT(bar, panel);
+  // 1335 twips wide at the right edge, as tall as the screen; the menu button and 24 buttons.
+  EXPECT_NE(run.out.find("\"outer\": [1191, 0, 1280, 800]", bar), std::string::npos);
+  const std::string bar_part = run.out.substr(bar, panel - bar);
+  EXPECT_NE(bar_part.find("{\"kind\": \"image\", \"id\": 24, \"rect\": [1199, 1512, 1272, 1569]}"), std::string::npos);
+  EXPECT_EQ(bar_part.find("\"id\": 25,"), std::string::npos);
+  EXPECT_NE(run.out.find("\"visible\": true", panel), std::string::npos) << "the panel is opened";
+  EXPECT_NE(run.out.find("\"kind\": \"folder_view\"", panel), std::string::npos);
+
+  const ToolRun scaled = Tool({"geometry", kSampleFolder.string(), "--scale", "150"});
+  EXPECT_NE(scaled.out.find("\"dpi\": 144"), std::string::npos);
+  EXPECT_NE(scaled.out.find("\"outer\": [1786, 0, 1920, 1200]"), std::string::npos) << scaled.out.substr(0, 200);
+  EXPECT_EQ(Tool({"geometry", (kSampleFolder / "nothing").string()}).exit_code, 2);
 }
 
 TEST(SkinCli, PreviewWritesAPngOfTheScreenSizeAsked) {

@@ -40,9 +40,11 @@ std::string CaptionText(std::string caption) {
   return caption;
 }
 
-// Draws the frame and title bar of a captioned window; returns the client area.
-platform::PixelRect DrawFrame(RasterImage& image, const SimWindow& window, const SimScreen& screen) {
-  if ((window.style & platform::kWsCaption) != platform::kWsCaption) return {0, 0, image.Width(), image.Height()};
+bool HasFrame(const SimWindow& window) { return (window.style & platform::kWsCaption) == platform::kWsCaption; }
+
+// Draws the frame and title bar of a captioned window.
+void DrawFrame(RasterImage& image, const SimWindow& window, const SimScreen& screen) {
+  if (!HasFrame(window)) return;
   const int frame = screen.fixed_frame_px, caption = screen.caption_height_px;
   FillRect(image, {0, 0, image.Width(), image.Height()}, kFrameFace);
   FrameRect(image, {0, 0, image.Width(), image.Height()}, kFrameShadow);
@@ -51,14 +53,6 @@ platform::PixelRect DrawFrame(RasterImage& image, const SimWindow& window, const
   bold.weight = 700;
   DrawRasterText(image, frame + kCaptionTextLeft, frame + kCaptionTextTop, CaptionText(window.caption), bold,
                  kCaptionText, false);
-  return {frame, frame + caption, image.Width() - frame, image.Height() - frame};
-}
-
-platform::PixelRect ControlRect(const platform::ControlSpec& spec, const SimScreen& screen,
-                                const platform::PixelRect& client) {
-  const auto pixels = [&](int twips) { return static_cast<int>(std::lround(twips / screen.twips_per_pixel)); };
-  const int left = client.left + pixels(spec.left), top = client.top + pixels(spec.top);
-  return {left, top, left + pixels(spec.width), top + pixels(spec.height)};
 }
 
 void DrawPicture(RasterImage& image, const platform::Picture& picture, const platform::PixelRect& where, bool stretch,
@@ -93,14 +87,30 @@ platform::PixelRect OuterPixels(const SimWindow& window, const SimScreen& screen
   return {left, top, left + pixels(window.width), top + pixels(window.height)};
 }
 
+platform::PixelRect ClientPixels(const SimWindow& window, const SimScreen& screen) {
+  const platform::PixelRect outer = OuterPixels(window, screen);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  if (!HasFrame(window)) return {0, 0, width, height};
+  const int frame = screen.fixed_frame_px;
+  return {frame, frame + screen.caption_height_px, width - frame, height - frame};
+}
+
+platform::PixelRect ControlPixels(const platform::ControlSpec& spec, const SimScreen& screen,
+                                  const platform::PixelRect& client) {
+  const auto pixels = [&](int twips) { return static_cast<int>(std::lround(twips / screen.twips_per_pixel)); };
+  const int left = client.left + pixels(spec.left), top = client.top + pixels(spec.top);
+  return {left, top, left + pixels(spec.width), top + pixels(spec.height)};
+}
+
 RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen) {
   const platform::PixelRect outer = OuterPixels(window, screen);
   RasterImage image(outer.right - outer.left, outer.bottom - outer.top, window.spec.back_color);
-  const platform::PixelRect client = DrawFrame(image, window, screen);
+  DrawFrame(image, window, screen);
+  const platform::PixelRect client = ClientPixels(window, screen);
   FillRect(image, client, window.spec.back_color);
   DrawPicture(image, window.background, client, false, screen);
   for (const auto& [id, control] : window.controls) {
-    DrawControl(image, control, ControlRect(control.spec, screen, client), screen);
+    DrawControl(image, control, ControlPixels(control.spec, screen, client), screen);
   }
   return image;
 }

@@ -16,6 +16,13 @@ namespace tarnwick::sim {
 // The window's outer rectangle on the screen, in whole pixels.
 platform::PixelRect OuterPixels(const SimWindow& window, const SimScreen& screen);
 
+// The client area, in pixels from the window's top left: inside the frame and title bar of a
+// captioned window, else the whole window.
+platform::PixelRect ClientPixels(const SimWindow& window, const SimScreen& screen);
+// A control's rectangle, in pixels from the window's top left, given the window's client area.
+platform::PixelRect ControlPixels(const platform::ControlSpec& spec, const SimScreen& screen,
+                                  const platform::PixelRect& client);
+
 // The whole window, outer size, in pixels.
 RasterImage RenderSimWindow(const SimWindow& window, const SimScreen& screen);
 
