@@ -77,6 +77,16 @@ bool LooksWhole(const std::vector<unsigned char>& bytes, int width, int height) 
   return true;
 }
 
+// Whether the bytes start as a JPEG, PNG, GIF or BMP file: the formats both the system's
+// picture loader and the host decoder read. The host decoder also reads PNM, PSD, TGA, HDR and
+// PIC files, which the system refuses (and its PNM header reader overflows on long numbers).
+bool IsSystemPictureFormat(const std::vector<unsigned char>& bytes) {
+  const auto starts = [&bytes](std::initializer_list<unsigned char> head) {
+    return bytes.size() >= head.size() && std::equal(head.begin(), head.end(), bytes.begin());
+  };
+  return starts({0xFF, 0xD8}) || starts({0x89, 'P', 'N', 'G'}) || starts({'G', 'I', 'F', '8'}) || starts({'B', 'M'});
+}
+
 // Icon files, which the host decoder does not read.
 PictureLoad DecodeIconBytes(const std::vector<unsigned char>& bytes, const std::string& source) {
   PictureLoad load;
@@ -99,6 +109,10 @@ PictureLoad DecodePictureBytes(const std::vector<unsigned char>& bytes, const st
   const auto size = static_cast<int>(bytes.size());
   PictureLoad load;
   int channels = 0;
+  if (!IsSystemPictureFormat(bytes)) {
+    load.outcome = PictureOutcome::NotAPicture;
+    return load;
+  }
   // Before the decoder reads anything: reading the header takes in the tables too.
   if (HasHuffmanTablesTheDecoderMisreads(bytes)) {
     load.outcome = PictureOutcome::Undecodable;

@@ -34,6 +34,18 @@ TEST(SimPictures, APictureAboveTheCallersPixelLimitIsRefusedAsTooLarge) {
   EXPECT_EQ(Decode(bmp).outcome, PictureOutcome::Loaded) << "the platform's limit by default";
 }
 
+TEST(SimPictures, FormatsTheSystemLoaderDoesNotReadAreNotPictures) {
+  // A grey PNM picture whose width overflowed the host decoder's header reader, a grey 1 x 1
+  // PNM, and a 1 x 1 true-colour TGA: the host decoder reads the last two, the system none.
+  for (const std::string& bytes : {std::string("P5555555555555555554#\r\rP\x97"), std::string("P5 1 1 255\n\x80", 12),
+                                   std::string("\0\0\x02\0\0\0\0\0\0\0\0\0\x01\0\x01\0\x18\0\x10\x20\x30", 21)}) {
+    const PictureLoad load = Decode(bytes);
+    EXPECT_EQ(load.outcome, PictureOutcome::NotAPicture) << bytes.substr(0, 4);
+    EXPECT_FALSE(load.picture);
+  }
+  EXPECT_EQ(Decode(test::SolidBmp(1, 1, 0x102030)).outcome, PictureOutcome::Loaded);
+}
+
 TEST(SimPictures, APngWhoseChunkRunsPastTheEndIsCutOffWhateverItsLastBytes) {
   const std::string whole = test::AlphaPng(2, 2, {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0x80FFFFFF});
   ASSERT_EQ(Decode(whole).outcome, PictureOutcome::Loaded);
