@@ -206,8 +206,6 @@ e2e_geometry() {
     /Width:/ {w=$NF} /Height:/ {h=$NF} END {printf "%sx%s+%s+%s\n", w, h, x, y}'
 }
 
-e2e_window_name() { xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p'; }
-
 # e2e_find_visible <program.exe> <geometry-regex>: the first mapped window whose geometry matches.
 e2e_find_visible() {
   local window

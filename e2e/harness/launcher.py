@@ -1,4 +1,5 @@
 """The launcher's windows as the checks find them from outside."""
+from .log import log
 from .waiting import wait_until
 
 TITLE = "Tarnwick™ Launcher Second Edition V1.1"
@@ -30,3 +31,49 @@ def wait_for_processes(wine, name, count, timeout):
 
 def process_count(wine, name):
     return sum(1 for path in wine.processes() if path.replace("\\", "/").lower().endswith("/" + name.lower()))
+
+
+def bar_handle(wine, program):
+    """The Windows handle of the program's bar, visible or not: its window at the screen's top."""
+    return next((w["handle"] for w in wine.windows(program) if w["class"] == "TarnwickWindow" and w["rect"][1] == 0),
+                None)
+
+
+def tray_icon_centre(wine):
+    """The centre of a visible icon in Wine's own tray window (Wine without a virtual desktop
+    shows notification-area icons there), from the rectangle the system reports."""
+    for window in wine.windows("explorer.exe"):
+        if window["visible"] and window["class"] == "__winex11_standalone_tray":
+            for child in window["children"]:
+                if child["class"] == "__winex11_tray_icon" and child["visible"]:
+                    left, top, right, bottom = child["rect"]
+                    return (left + right) // 2, (top + bottom) // 2
+    return None
+
+
+def menu_centre(wine, program):
+    """The middle of the program's visible pop-up menu, if it shows one."""
+    for window in wine.windows(program):
+        if window["visible"] and window["class"] == "#32768":
+            left, top, right, bottom = window["rect"]
+            return (left + right) // 2, (top + bottom) // 2
+    return None
+
+
+def open_tray_menu(display, wine, program):
+    """Right-clicks the program's tray icon until its pop-up menu shows, three right-clicks at
+    most; the menu's middle, or None. Under Wine the menu now and then closes again within a few
+    milliseconds, before any input: the program opens it at every right-click, but Wine's menu
+    loop ends at once, in runs of a few right-clicks. A person would click again; so does the
+    check, and it says so in its log."""
+    for attempt in range(1, 4):
+        icon = tray_icon_centre(wine)
+        if icon is None:
+            return None
+        display.click(*icon, button=3)
+        centre = wait_until(lambda: menu_centre(wine, program), 3)
+        if centre:
+            if attempt > 1:
+                log(f"the tray menu showed at right-click {attempt}")
+            return centre
+    return None
