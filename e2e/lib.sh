@@ -110,25 +110,9 @@ e2e_start_xvfb() {
   [ "$DISPLAY" != ":" ] && xwininfo -root >/dev/null 2>&1 || { echo "could not start Xvfb"; exit 1; }
 }
 
-# Makes the shared prefix once: initialised, with Hangul fonts standing in for the Korean
-# system fonts (Wine renders Hangul only with these replacements), and with unmanaged X
-# windows: there is no window manager on the virtual display, and Wine would otherwise wait
-# two seconds for one whenever it hides a window that had been activated.
-E2E_PREFIX_STAMP=.tarnwick-e2e-prefix-v2
-e2e_prepare_prefix() {
-  [ -f "$WINEPREFIX/$E2E_PREFIX_STAMP" ] && return 0
-  e2e_log "creating Wine prefix $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
-  wineboot --init >/dev/null 2>&1
-  local font
-  for font in "Gulim" "Malgun Gothic"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
-  done
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wineserver -w
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX"; exit 1; }
-  touch "$WINEPREFIX/$E2E_PREFIX_STAMP"
-}
+# Makes the shared prefix once (e2e/harness/wine.py says how); --fresh makes it anew.
+E2E_PYTHON=${TARNWICK_E2E_PYTHON:-/usr/bin/python3}
+e2e_prepare_prefix() { "$E2E_PYTHON" "$E2E_REPO/e2e/harness/prepare_prefix.py" "$@"; }
 
 # e2e_new_folder <name> [zero|none]: a fresh program folder with both programs in it, with a
 # zero-length config.ini or without one. Prints its path.

@@ -5,6 +5,5 @@ source "$(dirname "$0")/lib.sh"
 e2e_require_tools
 trap e2e_cleanup EXIT
 e2e_start_xvfb
-rm -f "$WINEPREFIX/$E2E_PREFIX_STAMP"
-e2e_prepare_prefix
+e2e_prepare_prefix --fresh || exit 1
 e2e_log "Wine prefix ready: $WINEPREFIX"

@@ -3,6 +3,7 @@ import json
 import os
 import pathlib
 import select
+import shutil
 import subprocess
 import tempfile
 import time
@@ -38,7 +39,7 @@ def prepare_prefix(env, fresh=False):
     if stamp.exists():
         return
     log(f"creating Wine prefix {prefix}")
-    subprocess.run(["rm", "-rf", str(prefix)], check=True)
+    shutil.rmtree(prefix, ignore_errors=True)
     quiet = {"env": env, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
     subprocess.run(["wineboot", "--init"], **quiet)
     for font in ("Gulim", "Malgun Gothic"):
