@@ -32,12 +32,22 @@ target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_WIN_BUILDS="${TARNWIC
 add_test(NAME e2e.setup_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/e2e/setup_prefix.sh)
 set_tests_properties(e2e.setup_prefix PROPERTIES FIXTURES_SETUP wine_prefix SKIP_RETURN_CODE 77
   RESOURCE_LOCK wine TIMEOUT 300)
-file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh)
+# The checks run by the Python harness (e2e/harness; pytest and Pillow from Debian, so Debian's python3, not
+# whatever python3 comes first on the PATH) and those still in bash: one test per check file and build.
+set(TARNWICK_E2E_PYTHON /usr/bin/python3 CACHE FILEPATH "The Python that runs the end-to-end checks (with pytest and Pillow)")
+file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh e2e/test_*.py)
 foreach(script ${TARNWICK_E2E_SCRIPTS})
   get_filename_component(check ${script} NAME_WE)
+  get_filename_component(kind ${script} LAST_EXT)
   foreach(win_build ${TARNWICK_WIN_BUILDS})
     get_filename_component(arch ${win_build} NAME)
-    add_test(NAME e2e.${check}.${arch} COMMAND bash ${script} ${win_build})
+    if(kind STREQUAL ".py")
+      string(REGEX REPLACE "^test_" "" check ${check})
+      add_test(NAME e2e.${check}.${arch} COMMAND ${TARNWICK_E2E_PYTHON} -m pytest -q -s -p no:cacheprovider
+        ${script} --win-build ${win_build})
+    else()
+      add_test(NAME e2e.${check}.${arch} COMMAND bash ${script} ${win_build})
+    endif()
     set_tests_properties(e2e.${check}.${arch} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK wine TIMEOUT 900
       FIXTURES_REQUIRED wine_prefix)
   endforeach()

@@ -11,7 +11,7 @@ read -r -a TARNWICK_WINE32_PACKAGES <<<"${TARNWICK_WINE32_PACKAGES:-wine32:i386}
 # tarnwick_packages_for <need>: the packages (32-bit Wine aside) that a command needs.
 tarnwick_packages_for() {
   case "$1" in
-    tests) echo cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev libbenchmark-dev libstb-dev \
+    tests) echo cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev libbenchmark-dev libstb-dev python3-pytest python3-pil \
                 g++-mingw-w64-i686 g++-mingw-w64-x86-64 "${TARNWICK_DISPLAY_PACKAGES[@]}" ;;
     release) echo cmake ninja-build libstb-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 ;;
     run-x86_64) echo cmake ninja-build libstb-dev g++-mingw-w64-x86-64 "${TARNWICK_DISPLAY_PACKAGES[@]}" ;;

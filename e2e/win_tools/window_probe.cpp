@@ -5,7 +5,11 @@
 //   child class=<class> rect=<l,t,r,b> visible=<0|1> text=<text>
 // Rectangles are in screen pixels.
 // Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
-// Usage: window_probe.exe [EXE-NAME]   (only windows of that program; visible or not)
+// With --json first, the same answers come as one JSON document instead:
+//   {"windows": [{"handle": "<hex>", "exe", "visible", "class", "rect": [l, t, r, b], "exstyle",
+//                 "owner": "<hex>", "title", "children": [{"class", "rect", "visible", "text"}]}]}
+//   {"processes": ["<path>", ...]}   and for --state {"iconic", "enabled", "foreground", "style"}
+// Usage: window_probe.exe [--json] [EXE-NAME]   (only windows of that program; visible or not)
 //        window_probe.exe --processes  (one line per running program: process path=<path>)
 //        window_probe.exe --hide <hex> (hides that window, as a program could from outside)
 //        window_probe.exe --place <hex> <left> <top> <width> <height>  (moves and sizes it)
@@ -18,12 +22,24 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
+#include "json_text.h"
 #include "platform/win32/win32_text.h"
 
 namespace {
 
 using tarnwick::win32::WideToUtf8;
+
+bool json = false;  // answer in JSON (--json) instead of lines
+
+// A comma before every element of a JSON list but the first.
+struct ListSeparator {
+  bool first = true;
+  const char* operator()() { return std::exchange(first, false) ? "" : ","; }
+};
+
+std::string Json(const std::wstring& text) { return probe::JsonString(WideToUtf8(text)); }
 
 std::string Escaped(const std::wstring& text) {
   std::string out;
@@ -75,26 +91,58 @@ void ListProcesses() {
   if (snapshot == INVALID_HANDLE_VALUE) return;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
+  ListSeparator separator;
+  if (json) std::printf("{\"processes\": [");
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    std::printf("process path=%s\n", Escaped(ImagePathOf(entry.th32ProcessID)).c_str());
+    const std::wstring path = ImagePathOf(entry.th32ProcessID);
+    if (json) {
+      std::printf("%s\n  %s", separator(), Json(path).c_str());
+    } else {
+      std::printf("process path=%s\n", Escaped(path).c_str());
+    }
   }
+  if (json) std::printf("]}\n");
   CloseHandle(snapshot);
 }
 
-BOOL CALLBACK ListChild(HWND child, LPARAM) {
+BOOL CALLBACK ListChild(HWND child, LPARAM separator) {
   RECT rect{};
   GetWindowRect(child, &rect);
+  if (json) {
+    std::printf("%s\n    {\"class\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %s, \"text\": %s}",
+                (*reinterpret_cast<ListSeparator*>(separator))(), Json(ClassOf(child)).c_str(), rect.left, rect.top,
+                rect.right, rect.bottom, IsWindowVisible(child) ? "true" : "false", Json(TextOf(child)).c_str());
+    return TRUE;
+  }
   std::printf("  child class=%s rect=%ld,%ld,%ld,%ld visible=%d text=%s\n", Escaped(ClassOf(child)).c_str(), rect.left,
               rect.top, rect.right, rect.bottom, IsWindowVisible(child) ? 1 : 0, Escaped(TextOf(child)).c_str());
   return TRUE;
 }
 
-BOOL CALLBACK ListWindow(HWND window, LPARAM filter) {
+struct WindowFilter {
+  std::wstring wanted;  // the program whose windows to list, or empty: every visible window
+  ListSeparator separator;
+};
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM filter_address) {
   const std::wstring exe = ExeOf(window);
-  const auto* wanted = reinterpret_cast<const std::wstring*>(filter);
+  auto& filter = *reinterpret_cast<WindowFilter*>(filter_address);
+  const std::wstring* wanted = &filter.wanted;
   if (wanted->empty() ? !IsWindowVisible(window) : _wcsicmp(exe.c_str(), wanted->c_str()) != 0) return TRUE;
   RECT rect{};
   GetWindowRect(window, &rect);
+  if (json) {
+    std::printf("%s\n  {\"handle\": \"%lx\", \"exe\": %s, \"visible\": %s, \"class\": %s, "
+                "\"rect\": [%ld, %ld, %ld, %ld], \"exstyle\": %lu, \"owner\": \"%lx\", \"title\": %s, \"children\": [",
+                filter.separator(), static_cast<unsigned long>(HandleToULong(window)), Json(exe).c_str(),
+                IsWindowVisible(window) ? "true" : "false", Json(ClassOf(window)).c_str(), rect.left, rect.top,
+                rect.right, rect.bottom, static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)),
+                static_cast<unsigned long>(HandleToULong(GetWindow(window, GW_OWNER))), Json(TextOf(window)).c_str());
+    ListSeparator children;
+    EnumChildWindows(window, ListChild, reinterpret_cast<LPARAM>(&children));
+    std::printf("]}");
+    return TRUE;
+  }
   std::printf("window=%lx exe=%s visible=%d class=%s rect=%ld,%ld,%ld,%ld exstyle=%lx owner=%lx title=%s\n",
               static_cast<unsigned long>(HandleToULong(window)), Escaped(exe).c_str(), IsWindowVisible(window) ? 1 : 0,
               Escaped(ClassOf(window)).c_str(), rect.left, rect.top, rect.right, rect.bottom,
@@ -109,6 +157,11 @@ HWND WindowArgument(const wchar_t* hex) { return static_cast<HWND>(ULongToHandle
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc > 1 && std::wstring(argv[1]) == L"--json") {
+    json = true;
+    --argc;
+    ++argv;
+  }
   if (argc > 1 && std::wstring(argv[1]) == L"--processes") {
     ListProcesses();
     std::fflush(stdout);
@@ -130,7 +183,9 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wstring(argv[1]) == L"--state") {
     const HWND window = WindowArgument(argv[2]);
     if (!IsWindow(window)) return 1;
-    std::printf("iconic=%d enabled=%d foreground=%d style=%lx\n", IsIconic(window) ? 1 : 0,
+    std::printf(json ? "{\"iconic\": %d, \"enabled\": %d, \"foreground\": %d, \"style\": %lu}\n"
+                     : "iconic=%d enabled=%d foreground=%d style=%lx\n",
+                IsIconic(window) ? 1 : 0,
                 IsWindowEnabled(window) ? 1 : 0,
                 GetForegroundWindow() == window ? 1 : 0, static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     std::fflush(stdout);
@@ -141,9 +196,11 @@ int wmain(int argc, wchar_t** argv) {
     return SetWindowPos(WindowArgument(argv[2]), nullptr, number(3), number(4), number(5), number(6),
                         SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
   }
-  std::wstring wanted;
-  if (argc > 1) wanted = argv[1];
-  EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&wanted));
+  WindowFilter filter;
+  if (argc > 1) filter.wanted = argv[1];
+  if (json) std::printf("{\"windows\": [");
+  EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&filter));
+  if (json) std::printf("]}\n");
   std::fflush(stdout);
   return 0;
 }

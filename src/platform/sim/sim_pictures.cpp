@@ -41,12 +41,33 @@ bool EndsWith(const std::vector<unsigned char>& bytes, std::initializer_list<uns
   return found != bytes.end();
 }
 
+std::uint32_t BigEndian32(const std::vector<unsigned char>& bytes, std::size_t offset) {
+  return static_cast<std::uint32_t>(bytes[offset]) << 24 | bytes[offset + 1] << 16 | bytes[offset + 2] << 8 | bytes[offset + 3];
+}
+
+// Whether every chunk of a PNG file, from the signature to the end chunk, lies inside the file.
+// The host decoder grows its buffer for a data chunk to the length the chunk announces before it
+// reads it: a few bytes that announce a gigabyte made it ask for 2 GiB.
+bool PngChunksFit(const std::vector<unsigned char>& bytes) {
+  constexpr std::size_t kSignature = 8, kLengthAndType = 8, kCrc = 4;
+  std::size_t offset = kSignature;
+  while (bytes.size() - offset >= kLengthAndType + kCrc) {
+    const std::uint64_t chunk_end = offset + kLengthAndType + std::uint64_t{BigEndian32(bytes, offset)} + kCrc;
+    if (chunk_end > bytes.size()) return false;
+    const auto type = bytes.begin() + static_cast<std::ptrdiff_t>(offset + 4);
+    if (std::equal(type, type + 4, "IEND")) return true;
+    offset = static_cast<std::size_t>(chunk_end);
+  }
+  return false;
+}
+
 // The host decoder fills a cut-off file with blank pixels; the system's decoders refuse it.
 // A file counts as whole when it ends as its format requires (JPEG end marker, PNG end chunk,
-// GIF trailer) or, for BMP, holds all the pixel rows its header announces.
+// GIF trailer; a PNG's chunks must also all fit in the file) or, for BMP, holds all the pixel
+// rows its header announces.
 bool LooksWhole(const std::vector<unsigned char>& bytes, int width, int height) {
   if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) return EndsWith(bytes, {0xFF, 0xD9}, 64);
-  if (bytes.size() >= 8 && bytes[0] == 0x89 && bytes[1] == 'P') return EndsWith(bytes, {'I', 'E', 'N', 'D'}, 8);
+  if (bytes.size() >= 8 && bytes[0] == 0x89 && bytes[1] == 'P') return EndsWith(bytes, {'I', 'E', 'N', 'D'}, 8) && PngChunksFit(bytes);
   if (bytes.size() >= 6 && bytes[0] == 'G' && bytes[1] == 'I') return EndsWith(bytes, {0x3B}, 16);
   if (bytes.size() >= 30 && bytes[0] == 'B' && bytes[1] == 'M') {
     const std::uint32_t bits = bytes[28] | bytes[29] << 8;

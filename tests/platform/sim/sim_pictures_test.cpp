@@ -34,5 +34,26 @@ TEST(SimPictures, APictureAboveTheCallersPixelLimitIsRefusedAsTooLarge) {
   EXPECT_EQ(Decode(bmp).outcome, PictureOutcome::Loaded) << "the platform's limit by default";
 }
 
+TEST(SimPictures, APngWhoseChunkRunsPastTheEndIsCutOffWhateverItsLastBytes) {
+  const std::string whole = test::AlphaPng(2, 2, {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0x80FFFFFF});
+  ASSERT_EQ(Decode(whole).outcome, PictureOutcome::Loaded);
+  const std::size_t idat = whole.find("IDAT");
+  ASSERT_NE(idat, std::string::npos);
+  // The data chunk announces a gigabyte, or the most a length can say; the file still ends in
+  // its end chunk. Before, the host decoder first grew its buffer to 2 GiB.
+  for (const std::string& length : {std::string("\x40\x00\x00\x00", 4), std::string("\xFF\xFF\xFF\xFF", 4)}) {
+    std::string announcing = whole;
+    announcing.replace(idat - 4, 4, length);
+    const PictureLoad load = Decode(announcing);
+    EXPECT_EQ(load.outcome, PictureOutcome::CutOff);
+    EXPECT_FALSE(load.picture);
+  }
+  // An end chunk that is not reached by walking the chunks does not make the file whole.
+  std::string no_end = whole;
+  no_end.replace(no_end.rfind("IEND"), 4, "IEXD");
+  no_end += "IEND";
+  EXPECT_EQ(Decode(no_end).outcome, PictureOutcome::CutOff);
+}
+
 }  // namespace
 }  // namespace tarnwick::sim
