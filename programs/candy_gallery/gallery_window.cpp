@@ -167,13 +167,8 @@ void GalleryWindow::LogButtonPlaces() {
 }
 
 LRESULT CALLBACK GalleryWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    auto* created = static_cast<GalleryWindow*>(create->lpCreateParams);
-    created->window_.Reset(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* gallery = reinterpret_cast<GalleryWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* gallery = WindowObject<GalleryWindow>(window, message, lparam);
+  if (gallery && message == WM_NCCREATE) gallery->window_.Reset(window);
   switch (message) {
     case WM_ERASEBKGND: {
       RECT client{};

@@ -146,13 +146,8 @@ bool CandyWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
 }
 
 LRESULT CALLBACK CandyWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    auto* candy = static_cast<CandyWindow*>(create->lpCreateParams);
-    candy->window_.Reset(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(candy));
-  }
-  auto* candy = reinterpret_cast<CandyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* candy = WindowObject<CandyWindow>(window, message, lparam);
+  if (candy && message == WM_NCCREATE) candy->window_.Reset(window);
   LRESULT result = 0;
   if (candy && candy->Dispatch(message, wparam, lparam, result)) return result;
   return DefWindowProcW(window, message, wparam, lparam);

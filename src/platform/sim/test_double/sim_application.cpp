@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "platform/sim/native_path.h"
+
 namespace tarnwick::sim {
 
 bool SimApplication::IsPreviousInstance() {

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "platform/sim/native_path.h"
+
 namespace tarnwick::sim {
 
 SimPlatform::SimPlatform()
