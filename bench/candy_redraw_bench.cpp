@@ -4,7 +4,7 @@
 
 #include "candy_button/candy_button.h"
 #include "candy_button/rounded_region.h"
-#include "platform/sim/raster_candy_host.h"
+#include "candy_button/sim/raster_candy_host.h"
 
 namespace {
 

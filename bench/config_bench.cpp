@@ -8,7 +8,7 @@
 #include "config/config_reader.h"
 #include "platform/sim/cp949_code_page.h"
 #include "platform/sim/sim_ini.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/test_double/temporary_folder.h"
 
 namespace tarnwick {
 namespace {

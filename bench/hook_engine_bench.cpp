@@ -8,8 +8,8 @@
 #include "allocation_counter.h"
 #include "candy_button/candy_button.h"
 #include "candy_button/hook_engine.h"
-#include "platform/sim/raster_candy_host.h"
-#include "platform/sim/sim_window_procedures.h"
+#include "candy_button/sim/raster_candy_host.h"
+#include "candy_button/sim/sim_window_procedures.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "allocation_counter.h"
 #include "main_window/form1.h"
-#include "platform/sim/sim_platform.h"
+#include "platform/sim/test_double/sim_platform.h"
 #include "support/picture_files.h"
 
 namespace tarnwick {

@@ -5,7 +5,7 @@
 
 #include "platform/sim/cp949_code_page.h"
 #include "platform/sim/raster_png.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/test_double/temporary_folder.h"
 #include "skin_tools/seen_from_afar.h"
 #include "skin_tools/skin_check.h"
 #include "skin_tools/skin_preview.h"

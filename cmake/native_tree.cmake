@@ -1,30 +1,19 @@
-# Native build: the simulated platform, unit tests, benchmarks and tools.
-file(GLOB TARNWICK_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
-add_library(tarnwick_sim STATIC ${TARNWICK_SIM_SOURCES})
-target_link_libraries(tarnwick_sim PUBLIC tarnwick_core stb)
-
-# The skin tools (check and preview of a skin folder): their logic, shared with the tests.
-file(GLOB TARNWICK_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS src/skin_tools/*.cpp)
-include(cmake/design_pictures.cmake)
-add_library(tarnwick_skin_tools STATIC ${TARNWICK_SKIN_TOOL_SOURCES} ${TARNWICK_DESIGN_BYTES_SOURCE})
-target_link_libraries(tarnwick_skin_tools PUBLIC tarnwick_sim)
-add_executable(tarnwick-skin tools/skin/skin_main_posix.cpp)
-target_link_libraries(tarnwick-skin PRIVATE tarnwick_skin_tools)
-
+# Native build, beside the libraries and tarnwick-skin: unit tests, benchmarks, tools, and the
+# fuzz targets (their corpora replayed as tests, or in the fuzz preset the fuzzers).
 enable_testing()
 find_package(GTest REQUIRED)
 # Helpers shared by tests and benchmarks (test files that make pictures, configurations ...).
 file(GLOB TARNWICK_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(tarnwick_test_support STATIC ${TARNWICK_TEST_SUPPORT_SOURCES})
 target_include_directories(tarnwick_test_support PUBLIC tests)
-target_link_libraries(tarnwick_test_support PUBLIC tarnwick_sim)
+target_link_libraries(tarnwick_test_support PUBLIC tarnwick_sim_test_double)
 
 file(GLOB_RECURSE TARNWICK_TEST_SOURCES CONFIGURE_DEPENDS tests/*.cpp)
 list(FILTER TARNWICK_TEST_SOURCES EXCLUDE REGEX "/tests/support/")
 add_executable(tarnwick_tests ${TARNWICK_TEST_SOURCES})
 target_include_directories(tarnwick_tests PRIVATE tests)
 target_link_libraries(tarnwick_tests PRIVATE tarnwick_test_support tarnwick_skin_tools tarnwick_candy_gallery
-  GTest::gtest_main)
+  tarnwick_candy_button_sim GTest::gtest_main)
 target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(tarnwick_tests DISCOVERY_TIMEOUT 60)
@@ -70,7 +59,8 @@ if(benchmark_FOUND)
   if(TARNWICK_BENCH_SOURCES)
     add_executable(tarnwick_bench ${TARNWICK_BENCH_SOURCES})
     target_include_directories(tarnwick_bench PRIVATE tests)
-    target_link_libraries(tarnwick_bench PRIVATE tarnwick_test_support tarnwick_skin_tools benchmark::benchmark_main)
+    target_link_libraries(tarnwick_bench PRIVATE tarnwick_test_support tarnwick_skin_tools tarnwick_candy_button_sim
+      benchmark::benchmark_main)
     target_compile_definitions(tarnwick_bench PRIVATE TARNWICK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   endif()
 endif()
@@ -79,8 +69,7 @@ file(GLOB TARNWICK_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
 foreach(tool_source ${TARNWICK_TOOL_SOURCES})
   get_filename_component(tool ${tool_source} NAME_WE)
   add_executable(${tool} ${tool_source})
-  target_link_libraries(${tool} PRIVATE tarnwick_sim tarnwick_candy_gallery)
+  target_link_libraries(${tool} PRIVATE tarnwick_candy_button_sim tarnwick_candy_gallery)
 endforeach()
 
-# The fuzz targets: their corpora replayed as tests, or in the fuzz preset the fuzzers.
-include(cmake/fuzz_replay.cmake)
+add_subdirectory(fuzz)

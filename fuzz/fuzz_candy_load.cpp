@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "candy_button/candy_button.h"
-#include "platform/sim/raster_candy_host.h"
+#include "candy_button/sim/raster_candy_host.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarnwick;

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "candy_button/candy_button.h"
+#include "candy_button/sim/raster_candy_host.h"
 #include "candy_sheet_layout.h"
-#include "platform/sim/raster_candy_host.h"
 #include "platform/sim/raster_font.h"
-#include "platform/sim/sim_pictures.h"
 #include "platform/sim/raster_png.h"
+#include "platform/sim/sim_pictures.h"
 
 namespace {
 

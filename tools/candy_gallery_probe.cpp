@@ -9,9 +9,9 @@
 #include <string>
 
 #include "candy_button/candy_button.h"
+#include "candy_button/sim/raster_candy_host.h"
 #include "candy_gallery/gallery_description.h"
 #include "candy_gallery/gallery_layout.h"
-#include "platform/sim/raster_candy_host.h"
 
 namespace {
 

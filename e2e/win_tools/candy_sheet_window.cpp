@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "../../tools/candy_sheet_layout.h"
-#include "platform/win32/candy_window_host.h"
+#include "candy_button/win32/candy_window_host.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/gdi_picture.h"
 #include "platform/win32/scoped_paint.h"

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "candy_button/hook_engine.h"
+#include "candy_button/win32/win32_message_hooks.h"
 #include "platform/win32/native_handle.h"
 #include "platform/win32/win32_event_log.h"
-#include "platform/win32/win32_message_hooks.h"
 
 namespace {
 

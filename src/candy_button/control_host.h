@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "candy_button/button_picture.h"
+#include "candy_button/ports/control_surface_port.h"
+#include "candy_button/ports/message_hook_port.h"
 #include "platform/colour_port.h"
-#include "platform/control_surface_port.h"
 #include "platform/font_spec.h"
-#include "platform/message_hook_port.h"
 
 namespace tarnwick::candy {
 

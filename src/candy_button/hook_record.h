@@ -13,7 +13,7 @@
 
 #include "candy_button/hook_owner.h"
 #include "candy_button/message_table.h"
-#include "platform/message_hook_port.h"
+#include "candy_button/ports/message_hook_port.h"
 
 namespace tarnwick::candy {
 

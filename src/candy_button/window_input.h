@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "candy_button/control_input.h"
+#include "candy_button/ports/message_hook_port.h"
 #include "platform/common/mouse_buttons.h"
-#include "platform/message_hook_port.h"
 
 namespace tarnwick::candy {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/titles.h"
-#include "platform/sim/sim_platform.h"
+#include "platform/sim/test_double/sim_platform.h"
 
 namespace tarnwick::app {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "candy_button/hook_engine.h"
-#include "platform/sim/sim_window_procedures.h"
+#include "candy_button/sim/sim_window_procedures.h"
 
 namespace tarnwick::candy::testing {
 

@@ -8,8 +8,8 @@
 
 #include "candy_button/candy_button.h"
 #include "candy_button/colour_math.h"
+#include "candy_button/sim/raster_candy_host.h"
 #include "candy_gallery/gallery_description.h"
-#include "platform/sim/raster_candy_host.h"
 
 namespace tarnwick::gallery {
 namespace {

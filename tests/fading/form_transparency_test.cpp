@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_platform.h"
+#include "platform/sim/test_double/sim_platform.h"
 
 namespace tarnwick::fading {
 namespace {

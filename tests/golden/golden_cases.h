@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "candy_button/candy_button.h"
-#include "platform/sim/raster_candy_host.h"
+#include "candy_button/sim/raster_candy_host.h"
 
 namespace tarnwick::golden {
 

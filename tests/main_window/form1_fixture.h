@@ -6,7 +6,7 @@
 #include <string>
 
 #include "main_window/form1.h"
-#include "platform/sim/sim_platform.h"
+#include "platform/sim/test_double/sim_platform.h"
 
 namespace tarnwick::main_window {
 

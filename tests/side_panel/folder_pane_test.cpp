@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "platform/common/unavailable_location.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/native_path.h"
 #include "side_panel/form_m_design.h"
 #include "side_panel/side_panel_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/sim/sim_platform.h"
+#include "platform/sim/test_double/sim_platform.h"
 #include "side_panel/side_panel_host.h"
 
 namespace tarnwick::side_panel {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/sim/cp949_code_page.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/test_double/temporary_folder.h"
 #include "skin_tools/seen_from_afar.h"
 #include "skin_tools/skin_check.h"
 #include "support/picture_files.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/native_path.h"
 
 namespace tarnwick::sim {
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "platform/common/unavailable_location.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/native_path.h"
 #include "platform/system_numbers.h"
 
 namespace tarnwick::sim {

@@ -4,8 +4,8 @@
 
 #include "platform/common/profile_string.h"
 #include "platform/common/profile_text.h"
+#include "platform/sim/native_path.h"
 #include "platform/sim/regular_file.h"
-#include "platform/sim/sim_paths.h"
 
 namespace tarnwick::sim {
 

@@ -10,7 +10,7 @@
 
 #include "platform/sim/icon_file.h"
 #include "platform/sim/jpeg_guard.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/native_path.h"
 
 namespace tarnwick::sim {
 namespace {

@@ -80,13 +80,9 @@ bool NativeControl::Navigate(const std::string& location) {
 void NativeControl::Invalidate() const { InvalidateRect(window_.Get(), nullptr, FALSE); }
 
 LRESULT CALLBACK NativeControl::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    reinterpret_cast<NativeControl*>(create->lpCreateParams)->window_.Reset(window);
-  }
-  auto* self = reinterpret_cast<NativeControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = WindowObject<NativeControl>(window, message, lparam);
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) self->window_.Reset(window);
   // The control belongs to its window: keeping the window alive keeps the control alive.
   const std::shared_ptr<NativeWindow> keep_alive = self->parent_.weak_from_this().lock();
   return self->Dispatch(message, wparam, lparam);

@@ -97,11 +97,7 @@ void NativeWindow::Destroy() {
 }
 
 LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = WindowObject<NativeWindow>(window, message, lparam);
   if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCCREATE) self->window_.Reset(window);  // known before CreateWindowEx returns
   const std::shared_ptr<NativeWindow> keep_alive = self->weak_from_this().lock();

@@ -13,7 +13,7 @@
 #include "platform/common/utf8.h"
 #include "platform/sim/cp949_code_page.h"
 #include "platform/sim/sim_ini.h"
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/test_double/temporary_folder.h"
 #include "support/wine_probe.h"
 
 namespace tarnwick {

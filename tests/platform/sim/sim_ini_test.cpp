@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "platform/sim/sim_paths.h"
+#include "platform/sim/test_double/temporary_folder.h"
 
 namespace tarnwick::sim {
 namespace {
