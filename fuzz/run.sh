@@ -30,4 +30,4 @@ done
 rm -rf "$corpus" && mv "$work.min" "$corpus"
 grep -E "^#[0-9]+.*(DONE|cov:)" "$build/logs/$name.log" | tail -1
 grep -E "stat::number_of_executed_units|stat::average_exec_per_sec" "$build/logs/$name.log"
-echo "corpus: $(ls "$corpus" | wc -l) files, $(du -sb "$corpus" | cut -f1) bytes"
+echo "corpus: $(ls "$corpus" | wc -l) files, $(cat "$corpus"/* | wc -c) bytes of input"
