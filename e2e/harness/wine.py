@@ -57,6 +57,7 @@ class Wine:
     def __init__(self, display, build):
         self.display, self.build = display, pathlib.Path(build)
         self.env = wine_env(display)
+        self._probe_windows_path = None
 
     def stop_all(self):
         """Ends every program of the prefix and waits until they are gone."""
@@ -96,9 +97,14 @@ class Wine:
         probe = str(self.build / "window_probe.exe")
         command = ["wine", probe, "--json", *arguments]
         if on_desktop:
-            _, windows_path = self.run("winepath", "-w", probe)
-            command = ["wine", "explorer", "/desktop=" + self.desktop(), windows_path.strip(), "--json", *arguments]
+            command = ["wine", "explorer", "/desktop=" + self.desktop(), self.probe_windows_path(), "--json", *arguments]
         return self.read_json(command)
+
+    def probe_windows_path(self):
+        """The window probe's path as Windows programs see it (asked of Wine once)."""
+        if self._probe_windows_path is None:
+            self._probe_windows_path = self.run("winepath", "-w", str(self.build / "window_probe.exe"))[1].strip()
+        return self._probe_windows_path
 
     def read_json(self, command, timeout=PROBE_TIMEOUT):
         """Runs `command` and reads its standard output until it holds one whole JSON document.
