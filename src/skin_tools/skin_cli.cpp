@@ -26,8 +26,8 @@ constexpr const char* kUsage =
     "preview: a PNG of the bar (and with --panel the open side panel) on a screen of WxH pixels\n"
     "       (1280x800 by default); --pressed N shows the press frame on bar button N (0..24);\n"
     "       --scale P shows the launcher on a display scaled to P % (the default screen grows with it).\n"
-    "geometry: the bar's and the open side panel's rectangles and those of their controls, in screen\n"
-    "       pixels, as JSON.\n";
+    "geometry: the splash's, the bar's and the open side panel's rectangles and those of their\n"
+    "       controls, in screen pixels, as JSON.\n";
 
 std::optional<int> Number(const std::string& text) {
   int value = 0;

@@ -45,13 +45,15 @@ Geometry GeometryJson(const std::filesystem::path& folder, platform::AnsiCodePag
                       const PreviewOptions& options) {
   if (const auto problem = LauncherStartProblem(folder)) return {std::nullopt, *problem};
   SkinSandbox sandbox(folder, code_page, SandboxOptionsFor(options));
-  sandbox.BuildBar();
-  const std::string bar = WindowJson(sandbox.Bar(), sandbox.Screen());
-  sandbox.OpenPanel();
   const sim::SimScreen& screen = sandbox.Screen();
+  sandbox.BuildSplash();
+  const std::string splash = WindowJson(sandbox.Splash(), screen);
+  sandbox.BuildBar();
+  const std::string bar = WindowJson(sandbox.Bar(), screen);
+  sandbox.OpenPanel();
   return {"{\"screen\": {\"width\": " + std::to_string(screen.width_px) + ", \"height\": " +
-              std::to_string(screen.height_px) + ", \"dpi\": " + std::to_string(screen.Dpi()) + "},\n\"bar\": " + bar +
-              ",\n\"panel\": " + WindowJson(sandbox.Panel(), screen) + "}\n",
+              std::to_string(screen.height_px) + ", \"dpi\": " + std::to_string(screen.Dpi()) + "},\n\"splash\": " +
+              splash + ",\n\"bar\": " + bar + ",\n\"panel\": " + WindowJson(sandbox.Panel(), screen) + "}\n",
           ""};
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// Where the launcher's windows and their controls will be, as JSON: the bar docked on the
-// screen and the open side panel beside it, built by the launcher's own construction in the
-// simulated platform. The end-to-end checks take the rectangles they expect of the real
-// programs from here instead of from numbers of their own.
+// Where the launcher's windows and their controls will be, as JSON: the splash at the screen's
+// middle, the bar docked on the screen and the open side panel beside it, built by the
+// launcher's own construction in the simulated platform. The end-to-end checks take the
+// rectangles they expect of the real programs from here instead of from numbers of their own.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,9 +17,10 @@ struct Geometry {
   std::string problem;  // why there is none
 };
 
-// The screen, then "bar" and "panel", each with its caption, outer and client rectangles and
-// its controls ({"kind", "id", "rect"}), every rectangle [left, top, right, bottom] in screen
-// pixels. `options.panel` and `options.pressed` are not used: the panel is always opened.
+// The screen, then "splash" (as created, before it shows), "bar" and "panel", each with its
+// caption, outer and client rectangles and its controls ({"kind", "id", "rect"}), every
+// rectangle [left, top, right, bottom] in screen pixels. `options.panel` and `options.pressed`
+// are not used: the panel is always opened.
 Geometry GeometryJson(const std::filesystem::path& folder, platform::AnsiCodePage& code_page,
                       const PreviewOptions& options);
 

@@ -20,6 +20,7 @@ bool AnyTimerRuns(const sim::SimWindow& window) {
 SkinSandbox::SkinSandbox(const std::filesystem::path& skin_folder, platform::AnsiCodePage& code_page,
                          const SandboxOptions& options)
     : code_page_(code_page),
+      edition_(options.edition),
       paths_(skin_folder),
       ini_(recorder_, paths_, code_page),
       pictures_(recorder_, paths_,
@@ -30,6 +31,10 @@ SkinSandbox::SkinSandbox(const std::filesystem::path& skin_folder, platform::Ans
       launcher_(ports_, options.edition, [this] { recorder_.step = Step{LauncherWindow::Panel, -1}; }) {
   log_.enabled = false;
   windows_.screen = options.screen;
+}
+
+void SkinSandbox::BuildSplash() {
+  if (!splash_) splash_.emplace(ports_, edition_, [] {});
 }
 
 void SkinSandbox::BuildBar() {
@@ -74,6 +79,8 @@ void SkinSandbox::ClickEveryButton() {
 void SkinSandbox::PressBarButton(int n) {
   if (main_window::Form1* bar = launcher_.Bar()) bar->Image_MouseDown(n);
 }
+
+const sim::SimWindow* SkinSandbox::Splash() const { return splash_ ? table_.Find(splash_->Handle()) : nullptr; }
 
 const sim::SimWindow* SkinSandbox::Bar() const {
   const main_window::Form1* bar = launcher_.Bar();

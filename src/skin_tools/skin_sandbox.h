@@ -4,8 +4,10 @@
 // loads, starts and shows, and draw its windows from the simulated window table.
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/bar_and_panel.h"
+#include "app/form_x.h"
 #include "common/edition.h"
 #include "platform/platform.h"
 #include "platform/sim/call_log.h"
@@ -37,6 +39,8 @@ class SkinSandbox {
   SkinSandbox(const SkinSandbox&) = delete;
   SkinSandbox& operator=(const SkinSandbox&) = delete;
 
+  // Constructs the splash window as the program does first, without running the start-up.
+  void BuildSplash();
   // Constructs the bar (as at start-up) and gives it its first docking tick.
   void BuildBar();
   // The bar's Image0 click: constructs and shows the panel; the full edition's opening runs
@@ -47,6 +51,7 @@ class SkinSandbox {
   // Holds a mouse button down on button `n` of the bar.
   void PressBarButton(int n);
 
+  const sim::SimWindow* Splash() const;
   const sim::SimWindow* Bar() const;
   const sim::SimWindow* Panel() const;
   const sim::SimScreen& Screen() const { return windows_.screen; }
@@ -60,6 +65,7 @@ class SkinSandbox {
   void NoteTaggedTargets(LauncherTrace& trace) const;
 
   platform::AnsiCodePage& code_page_;
+  Edition edition_;
   HostPaths paths_;
   TraceRecorder recorder_;
   sim::CallLog log_;
@@ -78,6 +84,7 @@ class SkinSandbox {
   sim::SimEventLog event_log_{log_};
   platform::Platform ports_;
   app::BarAndPanel launcher_;
+  std::optional<app::FormX> splash_;
 };
 
 }  // namespace tarnwick::skin_tools

@@ -73,6 +73,26 @@ TEST(SkinCli, GeometryGivesTheDockedBarAndTheOpenPanelInScreenPixels) {
   EXPECT_EQ(Tool({"geometry", (kSampleFolder / "nothing").string()}).exit_code, 2);
 }
 
+TEST(SkinCli, GeometryGivesTheSplashAtTheScreensMiddleWithItsLogoAndLabel) {
+  // 6540 x 870 twips, no frame; the logo at its left, the label from 1560 twips on.
+  const ToolRun run = Tool({"geometry", kSampleFolder.string(), "--edition", "le"});
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const std::size_t splash = run.out.find("\"splash\": "), bar = run.out.find("\"bar\": ");
+  ASSERT_LT(splash, bar);
+  const std::string splash_part = run.out.substr(splash, bar - splash);
+  EXPECT_NE(splash_part.find("\"outer\": [422, 371, 858, 429], \"client\": [422, 371, 858, 429]"), std::string::npos)
+      << splash_part;
+  EXPECT_NE(splash_part.find("{\"kind\": \"picture_box\", \"id\": 1, \"rect\": [422, 371, 522, 429]}"), std::string::npos);
+  EXPECT_NE(splash_part.find("{\"kind\": \"label\", \"id\": 2, \"rect\": [526, 371, 855, 428]}"), std::string::npos);
+
+  // At 150 % on a 2560 x 1600 screen: 10 twips to a pixel, halves rounded away from zero.
+  const ToolRun scaled = Tool({"geometry", kSampleFolder.string(), "--scale", "150", "--screen", "2560x1600"});
+  const std::string scaled_part = scaled.out.substr(0, scaled.out.find("\"bar\": "));
+  EXPECT_NE(scaled_part.find("\"outer\": [953, 756, 1607, 843]"), std::string::npos) << scaled_part;
+  EXPECT_NE(scaled_part.find("\"id\": 1, \"rect\": [953, 756, 1103, 843]"), std::string::npos);
+  EXPECT_NE(scaled_part.find("\"id\": 2, \"rect\": [1109, 756, 1603, 842]"), std::string::npos);
+}
+
 TEST(SkinCli, PreviewWritesAPngOfTheScreenSizeAsked) {
   SkinFolder folder;
   folder.WriteConfig("[option1]\r\n");
