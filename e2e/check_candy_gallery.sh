@@ -109,7 +109,7 @@ expect_events "Tab then Enter raises MouseDown, MouseUp, Click on the next butto
 e2e_screenshot gallery_keyboard
 
 # The pointer shown over the hand-pointer button is the system's hand, elsewhere the arrow.
-shown_cursor() { wine "$E2E_BUILD/cursor_probe.exe" 2>/dev/null | "$E2E_PYTHON" -c 'import json, sys; print(json.load(sys.stdin)["cursor"])'; }
+shown_cursor() { wine "$E2E_BUILD/cursor_probe.exe" 2>/dev/null | "$E2E_PYTHON" -c 'import json, sys; print(hex(json.load(sys.stdin)["cursor"]))'; }
 hand=$(sed -n 's/^cursors hand=\([^ ]*\) .*/\1/p' "$log")
 arrow=$(sed -n 's/^cursors .* arrow=\(.*\)$/\1/p' "$log")
 move_to "Hand pointer"
