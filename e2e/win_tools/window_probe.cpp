@@ -7,7 +7,8 @@
 // Texts are UTF-8 with CR, LF and backslash written as \r, \n and \\.
 // With --json first, the same answers come as one JSON document instead:
 //   {"windows": [{"handle": "<hex>", "exe", "visible", "class", "rect": [l, t, r, b], "exstyle",
-//                 "owner": "<hex>", "title", "children": [{"class", "rect", "visible", "text"}]}]}
+//                 "owner": "<hex>", "title", "client": [l, t, r, b] (the client area on the screen),
+//                 "children": [{"class", "rect", "visible", "text"}]}]}
 //   {"processes": ["<path>", ...]}   and for --state {"iconic", "enabled", "foreground", "style"}
 // Usage: window_probe.exe [--json] [EXE-NAME]   (only windows of that program; visible or not)
 //        window_probe.exe --processes  (one line per running program: process path=<path>)
@@ -132,12 +133,17 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM filter_address) {
   RECT rect{};
   GetWindowRect(window, &rect);
   if (json) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::printf("%s\n  {\"handle\": \"%lx\", \"exe\": %s, \"visible\": %s, \"class\": %s, "
-                "\"rect\": [%ld, %ld, %ld, %ld], \"exstyle\": %lu, \"owner\": \"%lx\", \"title\": %s, \"children\": [",
+                "\"rect\": [%ld, %ld, %ld, %ld], \"exstyle\": %lu, \"owner\": \"%lx\", \"title\": %s, "
+                "\"client\": [%ld, %ld, %ld, %ld], \"children\": [",
                 filter.separator(), static_cast<unsigned long>(HandleToULong(window)), Json(exe).c_str(),
                 IsWindowVisible(window) ? "true" : "false", Json(ClassOf(window)).c_str(), rect.left, rect.top,
                 rect.right, rect.bottom, static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)),
-                static_cast<unsigned long>(HandleToULong(GetWindow(window, GW_OWNER))), Json(TextOf(window)).c_str());
+                static_cast<unsigned long>(HandleToULong(GetWindow(window, GW_OWNER))), Json(TextOf(window)).c_str(),
+                client.left, client.top, client.right, client.bottom);
     ListSeparator children;
     EnumChildWindows(window, ListChild, reinterpret_cast<LPARAM>(&children));
     std::printf("]}");
