@@ -277,11 +277,12 @@ def design_control_centre(design, number):
     return design.centre(design.control(design.panel(), "image", number))
 
 
-def box_child(wine, program, caption, kind, text=None):
-    """The first child of class `kind` (with text `text`) of the visible box of `program`
-    captioned `caption`, or None."""
+def box_child(wine, program, caption, kind, text=lambda text: True):
+    """The first child of class `kind` whose text meets `text` (a test, or the text itself) of the
+    visible box of `program` captioned `caption`, or None."""
+    test = text if callable(text) else text.__eq__
     return next((child for box in boxes(wine, program, caption) for child in box["children"]
-                 if child["class"] == kind and (text is None or child["text"] == text)), None)
+                 if child["class"] == kind and test(child["text"])), None)
 
 
 def centre_of(rect):
@@ -297,9 +298,10 @@ def exit_from_tray(session, program, shot):
     if not check.that(item, "a right-click on the tray icon opens the menu"):
         return None
     display.click(*item)
-    check.that(wait_until(lambda: boxes(wine, program, "Close"), 10), '"종료" asks for confirmation')
+    # Yes is "&Yes", or "예(&Y)" on a Korean system.
+    yes = wait_until(lambda: box_child(wine, program, "Close", "Button", lambda text: "&Y" in text), 10)
+    check.that(yes, '"종료" asks for confirmation')
     session.screenshot(f"{shot}-confirmation")
-    yes = box_child(wine, program, "Close", "Button", "&Yes")
     if yes is None:
         return None
     places = icon, item, centre_of(yes["rect"])
