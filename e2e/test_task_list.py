@@ -3,19 +3,8 @@ launcher's main window gets no taskbar button, while an ordinary program (Notepa
 beside it as a control) does."""
 import pytest
 
-from harness.launcher import TITLE
+from harness.desktop import main_window_on_desktop, taskbar_buttons
 from harness.waiting import wait_until
-
-
-def taskbar_buttons(wine):
-    """Taskbar buttons that are shown (the Start button is one of them)."""
-    return sum(1 for window in wine.windows(on_desktop=True) if window["class"] == "Shell_TrayWnd"
-               for child in window["children"] if child["class"] == "Button" and child["visible"])
-
-
-def main_window_on_desktop(wine, program):
-    return any(w["visible"] and w["class"] == "TarnwickWindow" and w["title"].startswith(TITLE)
-               for w in wine.windows(program, on_desktop=True))
 
 
 @pytest.mark.parametrize("program", ["TarnwickLauncher.exe", "TarnwickLauncherLE.exe"])

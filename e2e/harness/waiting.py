@@ -25,3 +25,16 @@ def sample_for(read, seconds, poll=0.03):
         values.append(read())
         time.sleep(poll)
     return values
+
+
+def wait_until_steady(read, timeout, interval):
+    """Reads `read()` every `interval` seconds until two readings in a row are equal and not
+    None or empty (something that moves has come to rest). Returns that value, or None when the
+    time ran out."""
+    readings = [None]
+
+    def steady():
+        readings.append(read())
+        return readings[-1] if readings[-1] and readings[-1] == readings[-2] else None
+
+    return wait_until(steady, timeout, poll=interval)
