@@ -84,3 +84,11 @@ def session(display, wine, win_build, request):
     failed = world.checks.failed
     if failed:
         pytest.fail(f"{len(failed)} check(s) failed: " + "; ".join(failed), pytrace=False)
+
+
+def require_programs(build, *programs):
+    """Ends the check file as cannot_run does when one of the tool `programs` a check needs
+    (beyond the launchers and the window probe) is not in the Windows build folder `build`."""
+    for program in programs:
+        if not (pathlib.Path(build) / program).is_file():
+            cannot_run(f"{pathlib.Path(build) / program} is missing (build the {pathlib.Path(build).name} preset first)")
