@@ -116,3 +116,11 @@ class VirtualDisplay:
 
     def wait_for_window(self, program, condition, timeout):
         return wait_until(lambda: self.find_visible(program, condition), timeout)
+
+    def glide(self, points, pause=0.005):
+        """Moves the pointer through `points` in one go, resting `pause` seconds at each: a
+        sweep of the hand, without the settling of `move` at every point."""
+        command = ["xdotool"]
+        for x, y in points:
+            command += ["mousemove", str(x), str(y), "sleep", str(pause)]
+        self.run(*command)
