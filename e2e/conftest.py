@@ -86,6 +86,23 @@ def session(display, wine, win_build, request):
         pytest.fail(f"{len(failed)} check(s) failed: " + "; ".join(failed), pytrace=False)
 
 
+@pytest.fixture
+def korean(wine):
+    """Wine as on a Korean system (ANSI code page 949) for the test's programs."""
+    from harness.panel import korean_locale
+
+    locale = korean_locale()
+    if locale is None:
+        cannot_run("no Korean locale (apt package: locales)")
+    wine.stop_all()  # the programs of the test, the wineserver and Wine's desktop start with it
+    before = dict(wine.env)
+    wine.env.update(locale)
+    yield wine
+    wine.stop_all()
+    wine.env.clear()
+    wine.env.update(before)
+
+
 def require_programs(build, *programs):
     """Ends the check file as cannot_run does when one of the tool `programs` a check needs
     (beyond the launchers and the window probe) is not in the Windows build folder `build`."""

@@ -21,11 +21,41 @@ panel_init() {
   e2e_korean_locale || e2e_skip "no Korean locale (apt package: locales)"
 }
 
-panel_probe() { wine "$E2E_BUILD/panel_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+# The probe's JSON answers (one a line) as the lines these helpers read: "window=<hex>
+# visible=<0|1> rect=<l,t,r,b>" or "none" for a panel, "t=<ms> " before a sample, "ready",
+# "count=<n>" and "item=<text>" lines, "<x> <y>" for a point, "posted=<n>".
+panel_lines() {
+  python3 -c '
+import json, sys
+def panel(p):
+    if p is None:
+        return "none"
+    return "window=%s visible=%d rect=%s" % (p["handle"], p["visible"], ",".join(map(str, p["rect"])))
+for line in sys.stdin:
+    if not line.strip():
+        continue
+    d = json.loads(line)
+    if "ready" in d:
+        print("ready")
+    elif "t" in d:
+        print("t=%d %s" % (d["t"], panel(d["panel"])))
+    elif "panel" in d:
+        print(panel(d["panel"]))
+    elif "items" in d and d["count"] is not None:
+        print("count=%d" % d["count"])
+        for item in d["items"]:
+            print("item=" + item)
+    elif d.get("centre"):
+        print("%d %d" % tuple(d["centre"]))
+    elif "posted" in d:
+        print("posted=%d" % d["posted"])
+'
+}
+panel_probe() { wine "$E2E_BUILD/panel_probe.exe" "$@" 2>/dev/null | tr -d '\r' | panel_lines; }
 # Runs panel_probe.exe for its exit status only (--close, --responds).
 panel_act() { wine "$E2E_BUILD/panel_probe.exe" "$@" >/dev/null 2>&1; }
 # "window=<hex> visible=<0|1> rect=<l,t,r,b>" of the panel, or "none".
-panel_state() { panel_probe --watch 1 | sed -n '2s/^t=[0-9]* //p'; }
+panel_state() { panel_probe --state; }
 panel_handle() { panel_state | sed -n 's/^window=\([0-9a-f]*\) .*/\1/p'; }
 panel_rect() { panel_state | sed -n 's/.* rect=//p'; }
 panel_rect_is() { [ "$(panel_rect)" = "$1" ]; }
@@ -87,9 +117,13 @@ panel_watch_start() {  # <file> <max ms> <quiet ms>
   # Straight into the file: a filter on the way would hold the lines back until the end.
   wine "$E2E_BUILD/panel_probe.exe" --watch "$2" "$3" >"$1" 2>/dev/null &
   PANEL_WATCH_PID=$!
-  e2e_wait_until 20 grep -q '^ready' "$1"
+  e2e_wait_until 20 grep -q '"ready"' "$1"
 }
-panel_watch_wait() { wait "$PANEL_WATCH_PID"; sed -i 's/\r$//' "$1"; }
+panel_watch_wait() {
+  wait "$PANEL_WATCH_PID"
+  tr -d '\r' <"$1" | panel_lines >"$1.lines"
+  mv "$1.lines" "$1"
+}
 
 # What a sampled run shows, as key=value words:
 #   sizes=<distinct sizes while visible> rects=<distinct rectangles while visible>

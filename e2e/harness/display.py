@@ -117,6 +117,18 @@ class VirtualDisplay:
     def wait_for_window(self, program, condition, timeout):
         return wait_until(lambda: self.find_visible(program, condition), timeout)
 
+    def quick_click(self, x, y, button=1, settle=0.05):
+        """A click only `settle` seconds after the move, for input that must follow quickly."""
+        self.run("xdotool", "mousemove", str(x), str(y), "sleep", str(settle), "click", str(button))
+
+    def pointer_window(self):
+        """The X window under the pointer (a new one there says that something opened)."""
+        return dict(re.findall(r"^(\w+)=(.*)$", self.run("xdotool", "getmouselocation", "--shell"), re.M)).get("WINDOW")
+
+    def move_now(self, x, y):
+        """Moves the pointer without waiting for Wine to see it (for a click that comes later)."""
+        self.run("xdotool", "mousemove", str(x), str(y))
+
     def glide(self, points, pause=0.005):
         """Moves the pointer through `points` in one go, resting `pause` seconds at each: a
         sweep of the hand, without the settling of `move` at every point."""
