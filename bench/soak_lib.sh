@@ -25,10 +25,7 @@ soak_init() {
 
 # "user gdi private_kb counts" of the one running copy of <program.exe>; fails when there is none.
 soak_figures() {
-  wine "$E2E_BUILD/process_probe.exe" "$1" 2>/dev/null | tr -d '\r' | awk '
-    /^process / { for (i = 2; i <= NF; i++) { split($i, kv, "="); v[kv[1]] = kv[2] }
-                  print v["user"], v["gdi"], v["private_kb"], v["counts"]; found = 1; exit }
-    END { exit !found }'
+  wine "$E2E_BUILD/process_probe.exe" "$1" 2>/dev/null | "$E2E_PYTHON" "$E2E_REPO/e2e/harness/processes.py"
 }
 
 # soak_start_table <name>: a new table; its path is SOAK_TABLE.

@@ -39,7 +39,10 @@ percent_of_core() { awk -v t="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_IDLE" 'BEG
 
 # The private memory of the running <program.exe> in KB.
 private_kb() {
-  wine "$E2E_BUILD/process_probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed -n 's/^process .* private_kb=\([0-9]*\) .*/\1/p' | head -1
+  local figures kb
+  figures=$(wine "$E2E_BUILD/process_probe.exe" "$1" 2>/dev/null | "$E2E_PYTHON" "$E2E_REPO/e2e/harness/processes.py")
+  read -r _ _ kb _ <<<"$figures"
+  echo "$kb"
 }
 
 # measure <label> <folder> <command line> <process regex>: prints "<label> <program> <server>
