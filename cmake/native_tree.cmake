@@ -28,13 +28,13 @@ set(TARNWICK_WIN_BUILDS "${CMAKE_SOURCE_DIR}/build/mingw-i686;${CMAKE_SOURCE_DIR
 string(REPLACE ";" "|" TARNWICK_WIN_BUILDS_TEXT "${TARNWICK_WIN_BUILDS}")
 target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_WIN_BUILDS="${TARNWICK_WIN_BUILDS_TEXT}"
   TARNWICK_BINARY_DIR="${CMAKE_BINARY_DIR}")
-# One fresh Wine prefix per test run, made before the checks and shared by all of them.
-add_test(NAME e2e.setup_prefix COMMAND bash ${CMAKE_SOURCE_DIR}/e2e/setup_prefix.sh)
-set_tests_properties(e2e.setup_prefix PROPERTIES FIXTURES_SETUP wine_prefix SKIP_RETURN_CODE 77
-  RESOURCE_LOCK wine TIMEOUT 300)
 # The checks run by the Python harness (e2e/harness; pytest and Pillow from Debian, so Debian's python3, not
 # whatever python3 comes first on the PATH) and those still in bash: one test per check file and build.
 set(TARNWICK_E2E_PYTHON /usr/bin/python3 CACHE FILEPATH "The Python that runs the end-to-end checks (with pytest and Pillow)")
+# One fresh Wine prefix per test run, made before the checks and shared by all of them.
+add_test(NAME e2e.setup_prefix COMMAND ${TARNWICK_E2E_PYTHON} ${CMAKE_SOURCE_DIR}/e2e/setup_prefix.py)
+set_tests_properties(e2e.setup_prefix PROPERTIES FIXTURES_SETUP wine_prefix SKIP_RETURN_CODE 77
+  RESOURCE_LOCK wine TIMEOUT 300)
 file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh e2e/test_*.py)
 foreach(script ${TARNWICK_E2E_SCRIPTS})
   get_filename_component(check ${script} NAME_WE)

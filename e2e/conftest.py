@@ -101,3 +101,11 @@ def korean(wine):
     wine.stop_all()
     wine.env.clear()
     wine.env.update(before)
+
+
+def require_programs(build, *programs):
+    """Ends the check file as cannot_run does when one of the tool `programs` a check needs
+    (beyond the launchers and the window probe) is not in the Windows build folder `build`."""
+    for program in programs:
+        if not (pathlib.Path(build) / program).is_file():
+            cannot_run(f"{pathlib.Path(build) / program} is missing (build the {pathlib.Path(build).name} preset first)")

@@ -2,8 +2,9 @@
 # Sourced by install-deps.sh and test-all.sh.
 
 # What runs the Windows programs: Wine in a virtual X display, the tools that drive and look at
-# it, Hangul fonts and the Korean locale (code page 949).
-TARNWICK_DISPLAY_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick fonts-nanum locales)
+# it (the Python harness of e2e/harness reads the screen with Pillow), Hangul fonts and the
+# Korean locale (code page 949).
+TARNWICK_DISPLAY_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick fonts-nanum locales python3 python3-pil)
 # The 32-bit Wine, installed in a step of its own: it can fail on its own (a 32-bit package
 # index that did not download), and only the 32-bit programs need it.
 read -r -a TARNWICK_WINE32_PACKAGES <<<"${TARNWICK_WINE32_PACKAGES:-wine32:i386}"
@@ -11,7 +12,7 @@ read -r -a TARNWICK_WINE32_PACKAGES <<<"${TARNWICK_WINE32_PACKAGES:-wine32:i386}
 # tarnwick_packages_for <need>: the packages (32-bit Wine aside) that a command needs.
 tarnwick_packages_for() {
   case "$1" in
-    tests) echo cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev libbenchmark-dev libstb-dev python3-pytest python3-pil \
+    tests) echo cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev libbenchmark-dev libstb-dev python3-pytest \
                 g++-mingw-w64-i686 g++-mingw-w64-x86-64 "${TARNWICK_DISPLAY_PACKAGES[@]}" ;;
     release) echo cmake ninja-build libstb-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 ;;
     run-x86_64) echo cmake ninja-build libstb-dev g++-mingw-w64-x86-64 "${TARNWICK_DISPLAY_PACKAGES[@]}" ;;

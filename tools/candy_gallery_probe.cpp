@@ -1,5 +1,6 @@
 // The colour a gallery button shows in a state, as the simulated platform paints it: the
-// average over a 5 x 5 box, as "r,g,b". End-to-end checks compare the screen with it.
+// average over a 5 x 5 box, as the JSON document {"colour": [r, g, b]}. End-to-end checks
+// compare the screen with it.
 //   candy_gallery_probe <CandyGallery.txt> <button name> <state 0-4> <x> <y>
 // Exit: 0 printed, 2 bad arguments or no such button.
 #include <cstdio>
@@ -31,7 +32,7 @@ void PrintBoxAverage(const sim::RasterImage& image, int cx, int cy) {
     }
   }
   if (count == 0) count = 1;
-  std::printf("%d,%d,%d\n", sums[0] / count, sums[1] / count, sums[2] / count);
+  std::printf("{\"colour\": [%d, %d, %d]}\n", sums[0] / count, sums[1] / count, sums[2] / count);
 }
 
 }  // namespace

@@ -128,3 +128,11 @@ class VirtualDisplay:
     def move_now(self, x, y):
         """Moves the pointer without waiting for Wine to see it (for a click that comes later)."""
         self.run("xdotool", "mousemove", str(x), str(y))
+
+    def glide(self, points, pause=0.005):
+        """Moves the pointer through `points` in one go, resting `pause` seconds at each: a
+        sweep of the hand, without the settling of `move` at every point."""
+        command = ["xdotool"]
+        for x, y in points:
+            command += ["mousemove", str(x), str(y), "sleep", str(pause)]
+        self.run(*command)

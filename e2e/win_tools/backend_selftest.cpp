@@ -1,5 +1,5 @@
 // Checks the Windows backend from inside a real process (run under Wine by
-// e2e/check_backend.sh): geometry in twips read back in whole pixels, control events from real
+// e2e/test_backend.py): geometry in twips read back in whole pixels, control events from real
 // window messages, close requests, timers, styles and layered opacity, the version query, file
 // probing, the instance marker, program starts, picture decoding and text conversion.
 // Prints one line per check and exits with the number of failed checks.

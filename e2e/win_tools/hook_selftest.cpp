@@ -1,5 +1,5 @@
 // Checks the Windows message-hook backend and the engine on real windows (run under Wine by
-// e2e/check_hook_backend.sh): the procedure replaced and put back exactly, wide window text
+// e2e/test_hook_backend.py): the procedure replaced and put back exactly, wide window text
 // kept, the passes and the owner's handled flag, a release during a nested message waiting for
 // the outermost call, a window destroyed while hooked, a window of another process, hooking
 // twice, and the exported-function lookups. Reports are recorded instead of shown.

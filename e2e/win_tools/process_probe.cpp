@@ -1,6 +1,6 @@
-// Reads from outside what a running program holds, one line per process whose image name is
-// EXE-NAME:
-//   process pid=<n> user=<n> gdi=<n> private_kb=<n> counts=<system|tables>
+// Reads from outside what a running program holds, as one JSON document with an entry per
+// process whose image name is EXE-NAME:
+//   {"processes": [{"pid": <n>, "user": <n>, "gdi": <n>, "private_kb": <n>, "counts": "system"|"tables"}]}
 // user and gdi are the process's USER and GDI object counts as GetGuiResources gives them
 // (counts=system). Where the system does not implement that call (Wine), they are counted from
 // the system's own tables instead (counts=tables): user is the number of windows of the process
@@ -17,7 +17,12 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/win32/scoped_handles.h"
+
 namespace {
+
+using tarnwick::win32::ScopedFile;
+using tarnwick::win32::ScopedKernelHandle;
 
 struct ObjectCounts {
   long user = 0;
@@ -156,13 +161,15 @@ unsigned long long PrivateKilobytesOf(HANDLE process) {
   return bytes / 1024;
 }
 
-void Report(DWORD process_id) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
-  if (process == nullptr) return;
-  const ObjectCounts counts = CountsOf(process, process_id);
-  std::printf("process pid=%lu user=%ld gdi=%ld private_kb=%llu counts=%s\n", process_id, counts.user, counts.gdi,
-              PrivateKilobytesOf(process), counts.from_system ? "system" : "tables");
-  CloseHandle(process);
+// The process's entry, after `separator` (the list's comma); false when it cannot be opened.
+bool Report(DWORD process_id, const char* separator) {
+  const ScopedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
+  if (!process.Valid()) return false;
+  const ObjectCounts counts = CountsOf(process.Get(), process_id);
+  std::printf("%s\n  {\"pid\": %lu, \"user\": %ld, \"gdi\": %ld, \"private_kb\": %llu, \"counts\": \"%s\"}", separator,
+              process_id, counts.user, counts.gdi, PrivateKilobytesOf(process.Get()),
+              counts.from_system ? "system" : "tables");
+  return true;
 }
 
 }  // namespace
@@ -172,14 +179,16 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: process_probe.exe EXE-NAME\n");
     return 2;
   }
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  const ScopedFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));  // fails as a file does
+  if (!snapshot.Valid()) return 1;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    if (_wcsicmp(entry.szExeFile, argv[1]) == 0) Report(entry.th32ProcessID);
+  bool first = true;
+  std::printf("{\"processes\": [");
+  for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
+    if (_wcsicmp(entry.szExeFile, argv[1]) == 0 && Report(entry.th32ProcessID, first ? "" : ",")) first = false;
   }
-  CloseHandle(snapshot);
+  std::printf("]}\n");
   std::fflush(stdout);
   return 0;
 }

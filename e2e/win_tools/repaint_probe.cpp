@@ -2,7 +2,7 @@
 // (the untitled window of class TarnwickWindow) and all its controls are invalidated and painted
 // at once, <count> times, and the mean wall time of one repaint is printed in microseconds.
 // Usage: repaint_probe.exe <count>
-//   prints "repaints=<count> us_per_repaint=<mean>", or exits 1 when there is no bar.
+//   prints {"repaints": <count>, "us_per_repaint": <mean>}, or exits 1 when there is no bar.
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +35,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   QueryPerformanceCounter(&end);
   const double microseconds = static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-  std::printf("repaints=%ld us_per_repaint=%.0f\n", count, microseconds / static_cast<double>(count));
+  std::printf("{\"repaints\": %ld, \"us_per_repaint\": %.0f}\n", count, microseconds / static_cast<double>(count));
   return 0;
 }

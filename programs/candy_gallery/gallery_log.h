@@ -1,6 +1,7 @@
 #pragma once
-// The gallery's log file, written only when the command line asks for one: a line per event
-// raised, the buttons' places on the screen, and the process's object counts.
+// The gallery's log file, written only when the command line asks for one: a record a line (see
+// candy_gallery/gallery_log_records.h) per event raised, the buttons' places on the screen, and
+// the process's object counts.
 #include <filesystem>
 #include <fstream>
 #include <optional>

@@ -1,7 +1,8 @@
 // CandyGallery: real candy buttons to touch. The buttons are described by CandyGallery.txt
 // beside the program (written with the defaults when it is missing).
 //   CandyGallery.exe [--log <file>]   --log writes every event, the buttons' places and the
-//                                      process's object counts (every 2 s) to <file>.
+//                                      process's object counts (every 2 s) to <file>, one JSON
+//                                      record a line.
 // Other arguments are ignored.
 #include <windows.h>
 #include <shellapi.h>

@@ -1,9 +1,9 @@
 #include "programs/candy_gallery/gallery_window.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <utility>
 
+#include "candy_gallery/gallery_log_records.h"
 #include "platform/common/picture_scaling.h"
 #include "platform/win32/monitor_dpi.h"
 #include "platform/win32/win32_text.h"
@@ -17,14 +17,12 @@ constexpr wchar_t kClassName[] = L"TarnwickCandyGallery";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kCountTimer = 1;
 constexpr UINT kCountPeriodMs = 2000;
-// "cursors hand=0x10092 arrow=0x10044": the system's shared pointers, for a check from
-// outside that can read only the handle of the pointer shown.
+// The system's shared pointers, for a check from outside that can read only the handle of the
+// pointer shown (the low 32 bits, the handle's value in every process).
 std::string DescribeCursors() {
-  char text[64];
-  std::snprintf(text, sizeof text, "cursors hand=0x%x arrow=0x%x",
-                unsigned(reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)))),
-                unsigned(reinterpret_cast<std::uintptr_t>(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)))));
-  return text;
+  const auto low_bits = [](HCURSOR cursor) { return unsigned(reinterpret_cast<std::uintptr_t>(cursor)); };
+  return gallery::CursorsRecord(low_bits(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649))),
+                                low_bits(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))));
 }
 
 // A place of the layout, made at 96 dpi, at the resolution the gallery shows at.
@@ -65,7 +63,7 @@ std::unique_ptr<GalleryWindow> GalleryWindow::Create(const gallery::GalleryDescr
   gallery->status_ = gallery->AddLabel(AtDpi(layout.status, dpi), SS_LEFTNOWORDWRAP | SS_SUNKEN);
   const std::string status = description.message.empty() ? kWelcome : description.message;
   gallery->SetText(gallery->status_.Get(), status);
-  log.Write("status " + status);
+  log.Write(gallery::StatusRecord(status));
   if (log.Enabled()) SetTimer(gallery->window_.Get(), kCountTimer, kCountPeriodMs, nullptr);
   return gallery;
 }
@@ -121,7 +119,7 @@ void GalleryWindow::OnEvent(const std::string& name, const candy::CandyEvent& ev
   history_lines_.Add(line);
   SetText(history_.Get(), history_lines_.Text());
   SetText(status_.Get(), line);
-  log_.Write(line);
+  log_.Write(gallery::EventRecord(event, name));
 }
 
 void GalleryWindow::Show() {
@@ -130,7 +128,7 @@ void GalleryWindow::Show() {
   LogButtonPlaces();
   log_.Write(DescribeCursors());
   log_.Write(DescribeObjectCounts(CountObjects()));
-  log_.Write("ready");
+  log_.Write(gallery::ReadyRecord());
 }
 
 void GalleryWindow::FollowDpi(int dpi, const RECT& suggested) {
@@ -152,7 +150,7 @@ void GalleryWindow::FollowDpi(int dpi, const RECT& suggested) {
   }
   label_font_ = std::move(font);
   InvalidateRect(window_.Get(), nullptr, TRUE);
-  log_.Write("dpi\t" + std::to_string(dpi));
+  log_.Write(gallery::DpiRecord(dpi));
   LogButtonPlaces();
 }
 
@@ -160,9 +158,8 @@ void GalleryWindow::LogButtonPlaces() {
   for (const Button& button : buttons_) {
     RECT place{};
     GetWindowRect(button.host->Window().Handle(), &place);
-    log_.Write("button\t" + button.name + "\t" + std::to_string(place.left) + "\t" +
-               std::to_string(place.top) + "\t" + std::to_string(place.right - place.left) + "\t" +
-               std::to_string(place.bottom - place.top));
+    log_.Write(gallery::PlaceRecord(
+        button.name, {place.left, place.top, place.right - place.left, place.bottom - place.top}));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "candy_gallery/gallery_log_records.h"
+
 namespace tarnwick::win32 {
 namespace {
 
@@ -51,9 +53,8 @@ ObjectCounts CountObjects() {
 }
 
 std::string DescribeObjectCounts(const ObjectCounts& counts) {
-  return "objects user=" + std::to_string(counts.user) + " gdi=" + std::to_string(counts.gdi) +
-         " (user: " + (counts.user_counts_windows ? "windows" : "system count") +
-         ", gdi: " + (counts.gdi_probed ? "probed" : "system count") + ")";
+  return gallery::ObjectsRecord(counts.user, counts.gdi, counts.user_counts_windows ? "windows" : "system",
+                                counts.gdi_probed ? "probed" : "system");
 }
 
 }  // namespace tarnwick::win32

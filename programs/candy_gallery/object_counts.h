@@ -13,7 +13,7 @@ struct ObjectCounts {
 };
 
 ObjectCounts CountObjects();
-// "objects user=12 gdi=85 (user: windows, gdi: probed)"
+// The counts as a record of the gallery's log (see candy_gallery/gallery_log_records.h).
 std::string DescribeObjectCounts(const ObjectCounts& counts);
 
 }  // namespace tarnwick::win32

@@ -5,6 +5,10 @@
 namespace tarnwick::gallery {
 namespace {
 
+std::string Number(float value) { return std::to_string(std::lround(value)); }
+
+}  // namespace
+
 const char* EventName(candy::CandyEventId id) {
   switch (id) {
     case candy::CandyEventId::Status: return "Status";
@@ -23,10 +27,6 @@ bool HasMouseArguments(candy::CandyEventId id) {
   return id == candy::CandyEventId::MouseMove || id == candy::CandyEventId::MouseUp ||
          id == candy::CandyEventId::MouseDown;
 }
-
-std::string Number(float value) { return std::to_string(std::lround(value)); }
-
-}  // namespace
 
 std::string DescribeEvent(const candy::CandyEvent& event, std::string_view button_name) {
   std::string line = EventName(event.id);

@@ -10,6 +10,11 @@
 
 namespace tarnwick::gallery {
 
+// "Click", "MouseDown", ...: the event's name.
+const char* EventName(candy::CandyEventId id);
+// Whether the event carries the mouse's button, shift state and position.
+bool HasMouseArguments(candy::CandyEventId id);
+
 // "Click: Style 3"; the mouse events add their arguments, as in
 // "MouseDown: Style 3 (button 1, shift 0, x 12, y 5)".
 std::string DescribeEvent(const candy::CandyEvent& event, std::string_view button_name);

@@ -1,10 +1,11 @@
-// The gallery's event lines, its event list, its layout and its picture file.
+// The gallery's event lines, its log records, its event list, its layout and its picture file.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "candy_gallery/gallery_events.h"
 #include "candy_gallery/gallery_layout.h"
+#include "candy_gallery/gallery_log_records.h"
 #include "candy_gallery/gem_pixels.h"
 #include "candy_gallery/icon_file.h"
 
@@ -26,6 +27,25 @@ TEST(GalleryEvents, EachEventReadsAsItsNameAndTheButtons) {
             "MouseDown: Style 3 (button 1, shift 0, x 12, y 5)");
   EXPECT_EQ(DescribeEvent(EventOf(candy::CandyEventId::MouseMove, 0, -3, 40), "B"),
             "MouseMove: B (button 0, shift 0, x -3, y 40)");
+}
+
+TEST(GalleryLogRecords, EventsCarryTheMouseOnlyWhereTheEventHasIt) {
+  EXPECT_EQ(EventRecord(EventOf(candy::CandyEventId::Click), "Style 3"),
+            R"({"record": "event", "event": "Click", "button": "Style 3"})");
+  EXPECT_EQ(EventRecord(EventOf(candy::CandyEventId::MouseUp, 2, 74.6f, -3.4f), "Style 3"),
+            R"({"record": "event", "event": "MouseUp", "button": "Style 3", )"
+            R"("mouse": {"button": 2, "shift": 0, "x": 75, "y": -3}})");
+}
+
+TEST(GalleryLogRecords, NamesAreQuotedAndPlacesAreNumbers) {
+  EXPECT_EQ(PlaceRecord("Say \"hi\"\\", {-5, 60, 150, 48}),
+            R"({"record": "place", "button": "Say \"hi\"\\", "x": -5, "y": 60, "width": 150, "height": 48})");
+  EXPECT_EQ(StatusRecord("a\tb"), R"({"record": "status", "text": "a\u0009b"})");
+  EXPECT_EQ(ObjectsRecord(12, 85, "windows", "system"),
+            R"({"record": "objects", "user": 12, "gdi": 85, "user_counted": "windows", "gdi_counted": "system"})");
+  EXPECT_EQ(CursorsRecord(0x10092, 0xFFFFFFFF), R"({"record": "cursors", "hand": 65682, "arrow": 4294967295})");
+  EXPECT_EQ(ReadyRecord(), R"({"record": "ready"})");
+  EXPECT_EQ(DpiRecord(144), R"({"record": "dpi", "dpi": 144})");
 }
 
 TEST(GalleryEvents, TheListKeepsTheNewestLinesFirst) {
