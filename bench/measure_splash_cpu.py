@@ -26,8 +26,7 @@ def measure(build, runs, program):
         for run in range(1, runs + 1):
             folder = session.new_folder(f"splash-{run}")
             design = session.design(folder)
-            left, top, right, bottom = design.geometry["splash"]["outer"]
-            splash = (right - left, bottom - top, left, top)
+            splash = design.window_geometry(design.splash())
             session.wine.start(folder, program)
             if not display.wait_for_window(program, lambda geometry: geometry == splash, 30):
                 sys.exit("the splash did not show")

@@ -193,11 +193,11 @@ def opaque_splash(session, dpi):
     (between its fades). The picture, or None when the splash did not show."""
     display, check = session.display, session.checks
     folder = session.new_folder(f"splash-{dpi}")
-    outer = session.design(folder, scale=scale_of(dpi)).geometry["splash"]["outer"]
-    width, height = outer[2] - outer[0], outer[3] - outer[1]
+    design = session.design(folder, scale=scale_of(dpi))
+    outer = design.splash()["outer"]
+    width = design.size(outer)[0]
     session.wine.start(folder, "TarnwickLauncher.exe")
-    splash = wait_until(lambda: display.find_visible("TarnwickLauncher.exe",
-                                                     lambda g: g == (width, height, outer[0], outer[1])), 30)
+    splash = display.wait_for_window("TarnwickLauncher.exe", lambda g: g == design.window_geometry(design.splash()), 30)
     if not check.that(splash, f"the splash shows at {dpi} dpi, {width} pixels wide"):
         return None
     wait_until(lambda: display.opacity(splash) is not None, 2)  # fading in
@@ -218,7 +218,7 @@ def test_splash(session, dpi):
         return
     if not check.that(reference, "the splash at 96 dpi was seen, to compare with"):
         return
-    splash = session.design(session.work / f"splash-{dpi}").geometry["splash"]
+    splash = session.design(session.work / f"splash-{dpi}").splash()
     logo, label = (relative(c["rect"], splash["outer"]) for c in sorted(splash["controls"], key=lambda c: c["id"]))
     compare(check, f"the splash's logo at {dpi} dpi", reference, picture, dpi, [logo])
     # The label's four lines: their ink, lettered at the resolution and scaled back, takes the

@@ -21,10 +21,18 @@ class Design:
     def panel(self):
         return self.geometry["panel"]
 
-    def bar_geometry(self):
-        """The docked bar as (width, height, x, y), the form the display reports."""
-        left, top, right, bottom = self.bar()["outer"]
+    def splash(self):
+        return self.geometry["splash"]
+
+    def window_geometry(self, window):
+        """A window of the design (`bar()`, `panel()`, `splash()`) as (width, height, x, y), the
+        form the display reports."""
+        left, top, right, bottom = window["outer"]
         return right - left, bottom - top, left, top
+
+    def bar_geometry(self):
+        """The docked bar as the display reports it."""
+        return self.window_geometry(self.bar())
 
     @staticmethod
     def control(window, kind, number):
