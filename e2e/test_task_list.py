@@ -3,7 +3,7 @@ launcher's main window gets no taskbar button, while an ordinary program (Notepa
 beside it as a control) does."""
 import pytest
 
-from harness.desktop import main_window_on_desktop, taskbar_buttons
+from harness.desktop import main_window_on_desktop, shows_on_desktop, taskbar_buttons
 from harness.waiting import wait_until
 
 
@@ -13,7 +13,8 @@ def test_task_list(session, program):
     name = program.removesuffix(".exe")
     folder = session.new_folder(f"task-list-{name}")
     if not session.start_ready(f"{program} reaches its main window on the desktop", folder, program,
-                               lambda: main_window_on_desktop(wine, program), on_desktop=True, retry=True):
+                               lambda: shows_on_desktop(wine, folder, program, main_window_on_desktop),
+                               on_desktop=True, retry=True):
         return
     buttons = taskbar_buttons(wine)
     check.equal(buttons, 1, f"the taskbar shows no button for it (only Start): {buttons}")
