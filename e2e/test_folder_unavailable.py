@@ -5,9 +5,8 @@ location is not available, the location and the system's text for the reason, wi
 message; the next tab with a real folder lists that folder again."""
 import pytest
 
-from harness.launcher import start_docked
 from harness.log import log
-from harness.panel import Panel, alive_and_quiet, click_control, open_rect, panel_config, press_top_button
+from harness.panel import Panel, alive_and_quiet, click_control, panel_config, start_with_panel
 from harness.waiting import wait_until
 
 HEADING = "위치를 사용할 수 없습니다."
@@ -58,14 +57,9 @@ def test_folder_unavailable(session, korean, program):
     (folder / "notes.txt").write_text("not a folder\n")
     panel_config(folder, "PUrl1=docs", "PUrl2=gone", "PUrl3=notes.txt", "PUrl5=docs")
     windows_folder = wine.run("winepath", "-w", str(folder))[1].strip()
-    design = session.design(folder, "le" if name.endswith("LE") else "full")
-    if not start_docked(session, folder, program, design, retry=True):
+    handle = start_with_panel(session, panel, folder, program)
+    if handle is None:
         return
-    press_top_button(session.display, design)
-    spot = open_rect(design)
-    if not check.that(wait_until(lambda: panel.rect() == spot, 60), "the top button opens the panel"):
-        return
-    handle = panel.handle()
     check.that(lists_docs(panel, handle), "the panel opens with the folder of PUrl1")
     for tab, location, what in ((2, "gone", "a missing folder"), (3, "notes.txt", "a file"),
                                 (4, MISSING_VALUE, "a missing key")):

@@ -12,8 +12,7 @@ from PIL import Image, ImageChops
 
 from harness.launcher import start_docked
 from harness.log import log
-from harness.panel import (Panel, alive_and_quiet, click_control, control_rect, open_rect, panel_config,
-                           press_top_button)
+from harness.panel import Panel, alive_and_quiet, click_control, control_rect, open_panel, panel_config
 from harness.waiting import wait_until
 
 PROGRAM = "TarnwickLauncher.exe"
@@ -94,7 +93,7 @@ class BadInput:
 
 
 def test_side_panel_bad_input(session, korean):
-    display, check = session.display, session.checks
+    check = session.checks
     panel = Panel(korean)
     folder = session.new_folder("bad-input")
     make_folder(session, folder)
@@ -102,11 +101,9 @@ def test_side_panel_bad_input(session, korean):
     if not start_docked(session, folder, PROGRAM, design, retry=True):
         return
     started = time.monotonic()
-    press_top_button(display, design)
-    spot = open_rect(design)
-    if not check.that(wait_until(lambda: panel.rect() == spot, 60), "the top button opens the panel"):
+    handle = open_panel(session, panel, design)
+    if handle is None:
         return
-    handle = panel.handle()
     check.that(wait_until(lambda: panel.item_count(handle) == MANY, 60), "the folder of 10 000 files is listed whole")
     log(f"...within {time.monotonic() - started:.1f} s of the top button; first items: {panel.items(handle, 2)[1]}")
     check.that(alive_and_quiet(panel, folder, PROGRAM, handle), "...and the program answers")

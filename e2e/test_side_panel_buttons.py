@@ -11,10 +11,10 @@ import pytest
 from PIL import ImageChops
 
 from harness.boxes import boxes
-from harness.launcher import TITLE, start_docked
+from harness.launcher import TITLE
 from harness.log import log
 from harness.panel import (Panel, alive_and_quiet, box_child, centre_of, click_control, control_rect, no_box,
-                           open_rect, panel_config, press_top_button)
+                           panel_config, start_with_panel)
 from harness.waiting import wait_until
 
 SETTLE = 1.5  # what a click on a tab or a button would have shown or started by then
@@ -138,7 +138,7 @@ class Buttons:
 
 @pytest.mark.parametrize("program,title", [("TarnwickLauncher.exe", TITLE), ("TarnwickLauncherLE.exe", TITLE + " LE")])
 def test_side_panel_buttons(session, korean, program, title):
-    wine, check = session.wine, session.checks
+    wine = session.wine
     panel = Panel(korean)
     name = program.removesuffix(".exe")
     folder = session.new_folder(f"buttons-{name}")
@@ -147,14 +147,10 @@ def test_side_panel_buttons(session, korean, program, title):
         (folder / sub).mkdir()
         (folder / sub / f"{sub}-file.txt").touch()
     write_config(wine, folder, "one")
-    design = session.design(folder, "le" if name.endswith("LE") else "full")
-    if not start_docked(session, folder, program, design, retry=True):
+    handle = start_with_panel(session, panel, folder, program)
+    if handle is None:
         return
-    press_top_button(session.display, design)
-    spot = open_rect(design)
-    if not check.that(wait_until(lambda: panel.rect() == spot, 60), "the top button opens the panel"):
-        return
-    buttons = Buttons(session, panel, program, folder, panel.handle())
+    buttons = Buttons(session, panel, program, folder, handle)
     buttons.folder_tabs()
     buttons.press_frame()
     buttons.program_button()

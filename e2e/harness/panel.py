@@ -9,7 +9,7 @@ import tempfile
 import time
 
 from .boxes import boxes
-from .launcher import open_tray_menu, tray_icon_centre
+from .launcher import open_tray_menu, start_docked, tray_icon_centre
 from .log import log
 from .wine import REPO
 from .waiting import wait_until
@@ -312,3 +312,22 @@ def exit_from_tray(session, program, shot):
 
 def tray_icon_gone(wine):
     return tray_icon_centre(wine) is None
+
+
+def open_panel(session, panel, design, timeout=60):
+    """Presses the top button and checks that the panel comes to rest where the design puts it;
+    its handle, or None."""
+    press_top_button(session.display, design)
+    spot = open_rect(design)
+    if not session.checks.that(wait_until(lambda: panel.rect() == spot, timeout), "the top button opens the panel"):
+        return None
+    return panel.handle()
+
+
+def start_with_panel(session, panel, folder, program):
+    """Starts `program` from `folder` (retried once, see Session.start_ready) and opens its panel;
+    the panel's handle, or None."""
+    design = session.design(folder, "le" if program.endswith("LE.exe") else "full")
+    if not start_docked(session, folder, program, design, retry=True):
+        return None
+    return open_panel(session, panel, design)
