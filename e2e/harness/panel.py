@@ -18,7 +18,7 @@ KOREAN_LOCALE = "ko_KR.UTF-8"
 SECTION = "Tarnwick™"
 WATCH_READY_SECONDS = 20
 # A screenshot this long after the action that starts a movement shows the panel on its way
-# (it takes about a second to open or close).
+# (the full edition's panel takes some seconds to open or close under Wine).
 MOVEMENT_SHOT_SECONDS = 0.6
 
 
@@ -148,14 +148,12 @@ class Samples:
     """What a sampled run of the panel shows: the samples are {"t": ms, "panel": <state>}."""
 
     def __init__(self, samples):
-        self.samples = samples
         seen = [s["panel"] for s in samples if s["panel"] is not None]
         visible = [(s["t"], tuple(s["panel"]["rect"])) for s in samples if s["panel"] and s["panel"]["visible"]]
-        self.visible_rects = [rect for _, rect in visible]
-        sizes = [size_of(rect) for rect in self.visible_rects]
+        sizes = [size_of(rect) for _, rect in visible]
         self.sizes = len(set(sizes))
-        self.rects = len(set(self.visible_rects))
-        self.first = list(self.visible_rects[0]) if visible else None
+        self.rects = len({rect for _, rect in visible})
+        self.first = list(visible[0][1]) if visible else None
         self.last = seen[-1]["rect"] if seen else None
         self.last_visible = bool(seen and seen[-1]["visible"])
         self.ms = visible[-1][0] - visible[0][0] if visible else 0
@@ -234,7 +232,7 @@ def control_rect(wine, program, handle, number):
 
 def control_centre(wine, program, handle, number):
     rect = control_rect(wine, program, handle, number)
-    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2) if rect else None
+    return centre_of(rect) if rect else None
 
 
 def click_control(display, wine, program, handle, number):
