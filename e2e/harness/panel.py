@@ -9,7 +9,7 @@ import tempfile
 import time
 
 from .boxes import boxes
-from .launcher import open_tray_menu, tray_icon_centre
+from .launcher import open_tray_menu, start_docked, tray_icon_centre
 from .log import log
 from .wine import REPO
 from .waiting import wait_until
@@ -18,7 +18,7 @@ KOREAN_LOCALE = "ko_KR.UTF-8"
 SECTION = "Tarnwick™"
 WATCH_READY_SECONDS = 20
 # A screenshot this long after the action that starts a movement shows the panel on its way
-# (it takes about a second to open or close).
+# (the full edition's panel takes some seconds to open or close under Wine).
 MOVEMENT_SHOT_SECONDS = 0.6
 
 
@@ -148,14 +148,12 @@ class Samples:
     """What a sampled run of the panel shows: the samples are {"t": ms, "panel": <state>}."""
 
     def __init__(self, samples):
-        self.samples = samples
         seen = [s["panel"] for s in samples if s["panel"] is not None]
         visible = [(s["t"], tuple(s["panel"]["rect"])) for s in samples if s["panel"] and s["panel"]["visible"]]
-        self.visible_rects = [rect for _, rect in visible]
-        sizes = [size_of(rect) for rect in self.visible_rects]
+        sizes = [size_of(rect) for _, rect in visible]
         self.sizes = len(set(sizes))
-        self.rects = len(set(self.visible_rects))
-        self.first = list(self.visible_rects[0]) if visible else None
+        self.rects = len({rect for _, rect in visible})
+        self.first = list(visible[0][1]) if visible else None
         self.last = seen[-1]["rect"] if seen else None
         self.last_visible = bool(seen and seen[-1]["visible"])
         self.ms = visible[-1][0] - visible[0][0] if visible else 0
@@ -234,7 +232,7 @@ def control_rect(wine, program, handle, number):
 
 def control_centre(wine, program, handle, number):
     rect = control_rect(wine, program, handle, number)
-    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2) if rect else None
+    return centre_of(rect) if rect else None
 
 
 def click_control(display, wine, program, handle, number):
@@ -312,3 +310,22 @@ def exit_from_tray(session, program, shot):
 
 def tray_icon_gone(wine):
     return tray_icon_centre(wine) is None
+
+
+def open_panel(session, panel, design, timeout=60):
+    """Presses the top button and checks that the panel comes to rest where the design puts it;
+    its handle, or None."""
+    press_top_button(session.display, design)
+    spot = open_rect(design)
+    if not session.checks.that(wait_until(lambda: panel.rect() == spot, timeout), "the top button opens the panel"):
+        return None
+    return panel.handle()
+
+
+def start_with_panel(session, panel, folder, program):
+    """Starts `program` from `folder` (retried once, see Session.start_ready) and opens its panel;
+    the panel's handle, or None."""
+    design = session.design(folder, "le" if program.endswith("LE.exe") else "full")
+    if not start_docked(session, folder, program, design, retry=True):
+        return None
+    return open_panel(session, panel, design)
