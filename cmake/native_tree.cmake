@@ -28,26 +28,21 @@ set(TARNWICK_WIN_BUILDS "${CMAKE_SOURCE_DIR}/build/mingw-i686;${CMAKE_SOURCE_DIR
 string(REPLACE ";" "|" TARNWICK_WIN_BUILDS_TEXT "${TARNWICK_WIN_BUILDS}")
 target_compile_definitions(tarnwick_tests PRIVATE TARNWICK_WIN_BUILDS="${TARNWICK_WIN_BUILDS_TEXT}"
   TARNWICK_BINARY_DIR="${CMAKE_BINARY_DIR}")
-# The checks run by the Python harness (e2e/harness; pytest and Pillow from Debian, so Debian's python3, not
-# whatever python3 comes first on the PATH) and those still in bash: one test per check file and build.
+# The checks run by the Python harness (e2e/conftest.py, e2e/harness; pytest and Pillow from Debian, so
+# Debian's python3, not whatever python3 comes first on the PATH): one test per check file and build.
 set(TARNWICK_E2E_PYTHON /usr/bin/python3 CACHE FILEPATH "The Python that runs the end-to-end checks (with pytest and Pillow)")
 # One fresh Wine prefix per test run, made before the checks and shared by all of them.
 add_test(NAME e2e.setup_prefix COMMAND ${TARNWICK_E2E_PYTHON} ${CMAKE_SOURCE_DIR}/e2e/setup_prefix.py)
 set_tests_properties(e2e.setup_prefix PROPERTIES FIXTURES_SETUP wine_prefix SKIP_RETURN_CODE 77
   RESOURCE_LOCK wine TIMEOUT 300)
-file(GLOB TARNWICK_E2E_SCRIPTS CONFIGURE_DEPENDS e2e/check_*.sh e2e/test_*.py)
-foreach(script ${TARNWICK_E2E_SCRIPTS})
-  get_filename_component(check ${script} NAME_WE)
-  get_filename_component(kind ${script} LAST_EXT)
+file(GLOB TARNWICK_E2E_TESTS CONFIGURE_DEPENDS e2e/test_*.py)
+foreach(test_file ${TARNWICK_E2E_TESTS})
+  get_filename_component(check ${test_file} NAME_WE)
+  string(REGEX REPLACE "^test_" "" check ${check})
   foreach(win_build ${TARNWICK_WIN_BUILDS})
     get_filename_component(arch ${win_build} NAME)
-    if(kind STREQUAL ".py")
-      string(REGEX REPLACE "^test_" "" check ${check})
-      add_test(NAME e2e.${check}.${arch} COMMAND ${TARNWICK_E2E_PYTHON} -m pytest -q -s -p no:cacheprovider
-        ${script} --win-build ${win_build} --skin-tool $<TARGET_FILE:tarnwick-skin>)
-    else()
-      add_test(NAME e2e.${check}.${arch} COMMAND bash ${script} ${win_build})
-    endif()
+    add_test(NAME e2e.${check}.${arch} COMMAND ${TARNWICK_E2E_PYTHON} -m pytest -q -s -p no:cacheprovider
+      ${test_file} --win-build ${win_build} --skin-tool $<TARGET_FILE:tarnwick-skin>)
     set_tests_properties(e2e.${check}.${arch} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK wine TIMEOUT 900
       FIXTURES_REQUIRED wine_prefix)
   endforeach()

@@ -95,9 +95,9 @@ class Wine:
     def probe(self, *arguments, on_desktop=False):
         """The window probe's JSON answer (see win_tools/window_probe.cpp), None when it gave none."""
         probe = str(self.build / "window_probe.exe")
-        command = ["wine", probe, "--json", *arguments]
+        command = ["wine", probe, *arguments]
         if on_desktop:
-            command = ["wine", "explorer", "/desktop=" + self.desktop(), self.probe_windows_path(), "--json", *arguments]
+            command = ["wine", "explorer", "/desktop=" + self.desktop(), self.probe_windows_path(), *arguments]
         return self.read_json(command)
 
     def probe_windows_path(self):

@@ -142,7 +142,7 @@ done
 # else missing fails under the test command and skips when a check is run by hand.
 check_init() {  # <build folder> [VAR=value ...]
   local folder=$1; shift
-  out=$(env "$@" bash -c "source '$repo/e2e/lib.sh'; e2e_init '$folder'" 2>&1)
+  out=$(cd "$repo/e2e" && env "$@" /usr/bin/python3 -m pytest -q -p no:cacheprovider test_startup.py --win-build "$folder" 2>&1)
   status=$?
 }
 check_init "$work/none/mingw-i686" TARNWICK_REQUIRE_ALL=1 TARNWICK_WINE32_UNAVAILABLE="no 32-bit Wine here"
