@@ -116,18 +116,19 @@ def check_slide(session, panel):
     return places
 
 
-def press_top_button_and_exit_quickly(display, design, places):
+def press_top_button_and_exit_quickly(display, design, places, on_press):
     """The top button, then the three clicks of the exit, each as soon as what it clicks is on
     the screen, at the places the first exit found (the menu opens at the pointer and the
     confirmation at the screen's middle, so they are the same each time). A new X window under
     the pointer at the icon says that the menu is up, one at the Yes button that the
     confirmation is: fixed waits long enough for a loaded machine would let a quick one finish
-    the opening first."""
+    the opening first. `on_press` is called as the top button is pressed."""
     icon, item, yes = places
     display.move(*yes)
     under_yes = display.pointer_window()
     display.move(*icon)
     under_icon = display.pointer_window()
+    on_press()
     display.quick_click(*design.centre(design.bar_button(0)), settle=0.1)
     display.quick_click(*icon, button=3)
     wait_until(lambda: display.pointer_window() != under_icon, 3)
@@ -148,8 +149,7 @@ def exit_while_opening(session, panel, places, attempt):
     watch = Watch(panel, 15000, QUIET_MS)
     shot = f"panel-slide-11-exit-while-opening-{attempt}"
     timer = threading.Timer(OPENING_SHOT_SECONDS, session.screenshot, [shot])
-    timer.start()
-    press_top_button_and_exit_quickly(session.display, design, places)
+    press_top_button_and_exit_quickly(session.display, design, places, timer.start)
     process_ended = bool(wait_until(lambda: ended(wine, folder, PROGRAM), 15))
     icon_gone = bool(wait_until(lambda: tray_icon_gone(wine), 10))
     timer.join()
