@@ -6,13 +6,12 @@ Prints each total in % of one core and how the launcher compares; also the blank
 window the program's private memory is read with process_probe.exe.
 Not a test: it reports figures and fails only when it cannot measure.
     /usr/bin/python3 bench/measure_idle_cpu.py BUILD_FOLDER [SECONDS (60)] [PROGRAM (TarnwickLauncher.exe)]"""
-import pathlib
 import re
 import shutil
 import sys
 import time
 
-from wine_bench import REPO, log
+from wine_bench import REPO, command_line, log
 
 from harness.processes import process_figures
 from harness.standalone import standalone_session
@@ -65,7 +64,4 @@ def main(build, idle, program):
 
 
 if __name__ == "__main__":
-    if not 2 <= len(sys.argv) <= 4:
-        sys.exit(__doc__)
-    main(pathlib.Path(sys.argv[1]).resolve(), int(sys.argv[2]) if len(sys.argv) > 2 else 60,
-         sys.argv[3] if len(sys.argv) > 3 else "TarnwickLauncher.exe")
+    main(*command_line(__doc__, (int, 60), (str, "TarnwickLauncher.exe")))

@@ -5,13 +5,12 @@ each repainted whole COUNT times from outside by repaint_probe.exe. Prints the m
 repaint of each.
 Not a test: it reports figures and fails only when it cannot measure.
     /usr/bin/python3 bench/measure_repaint.py BUILD_FOLDER [COUNT (200)] [PROGRAM (TarnwickLauncher.exe)]"""
-import pathlib
 import sys
 import time
 
 from PIL import Image, ImageDraw
 
-from wine_bench import REPO, log
+from wine_bench import REPO, command_line, log
 
 from harness.launcher import start_docked
 from harness.standalone import standalone_session
@@ -56,7 +55,4 @@ def main(build, count, program):
 
 
 if __name__ == "__main__":
-    if not 2 <= len(sys.argv) <= 4:
-        sys.exit(__doc__)
-    sys.exit(main(pathlib.Path(sys.argv[1]).resolve(), int(sys.argv[2]) if len(sys.argv) > 2 else 200,
-                  sys.argv[3] if len(sys.argv) > 3 else "TarnwickLauncher.exe"))
+    sys.exit(main(*command_line(__doc__, (int, 200), (str, "TarnwickLauncher.exe"))))

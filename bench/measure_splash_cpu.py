@@ -6,12 +6,11 @@ from the X display alone, so that watching costs the server nothing. Runs RUNS s
 prints each and their mean.
 Not a test: it reports figures and fails only when it cannot measure.
     /usr/bin/python3 bench/measure_splash_cpu.py BUILD_FOLDER [RUNS (3)] [PROGRAM (TarnwickLauncher.exe)]"""
-import pathlib
 import re
 import sys
 import time
 
-from wine_bench import REPO, log
+from wine_bench import REPO, command_line, log
 
 from harness.launcher import bar_window
 from harness.standalone import standalone_session
@@ -49,7 +48,4 @@ def measure(build, runs, program):
 
 
 if __name__ == "__main__":
-    if not 2 <= len(sys.argv) <= 4:
-        sys.exit(__doc__)
-    measure(pathlib.Path(sys.argv[1]).resolve(), int(sys.argv[2]) if len(sys.argv) > 2 else 3,
-            sys.argv[3] if len(sys.argv) > 3 else "TarnwickLauncher.exe")
+    measure(*command_line(__doc__, (int, 3), (str, "TarnwickLauncher.exe")))

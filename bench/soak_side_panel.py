@@ -9,10 +9,9 @@ view, is there by then), and the end must not lie above it. The tables and scree
 e2e-artifacts/soak/<arch>/.
 A benchmark, not a test: not run by ctest. Exit codes as in bench/soak.py.
     /usr/bin/python3 bench/soak_side_panel.py BUILD_FOLDER [CYCLES (200)] [full|le|both (both)]"""
-import sys
 import time
 
-from wine_bench import CannotMeasure, Table, log, run, sample_folder, soak_session
+from wine_bench import CannotMeasure, Table, command_line, log, run, sample_folder, soak_session
 
 from harness.launcher import bar_window
 from harness.panel import press_top_button
@@ -93,9 +92,11 @@ def soak(build, count, editions):
     return status
 
 
+def editions(which):
+    if which not in ("full", "le", "both"):
+        raise ValueError(which)
+    return ["full", "le"] if which == "both" else [which]
+
+
 if __name__ == "__main__":
-    if not 2 <= len(sys.argv) <= 4 or (len(sys.argv) == 4 and sys.argv[3] not in ("full", "le", "both")):
-        sys.exit(__doc__)
-    which = sys.argv[3] if len(sys.argv) == 4 else "both"
-    run(lambda: soak(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 200,
-                     ["full", "le"] if which == "both" else [which]))
+    run(lambda: soak(*command_line(__doc__, (int, 200), (editions, ["full", "le"]))))

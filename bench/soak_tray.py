@@ -7,10 +7,9 @@ are read before the first double-click, after the first minute (the reference) a
 minute after. The table and screenshots go to e2e-artifacts/soak/<arch>/.
 A benchmark, not a test: not run by ctest. Exit codes as in bench/soak.py.
     /usr/bin/python3 bench/soak_tray.py BUILD_FOLDER [SECONDS (600)] [PROGRAM (TarnwickLauncher.exe)]"""
-import sys
 import time
 
-from wine_bench import CannotMeasure, Table, log, run, sample_folder, soak_session
+from wine_bench import CannotMeasure, Table, command_line, log, run, sample_folder, soak_session
 
 from harness.launcher import bar_handle, bar_window, tray_icon_centre
 from harness.waiting import wait_until
@@ -66,7 +65,4 @@ def soak(build, duration, program):
 
 
 if __name__ == "__main__":
-    if not 2 <= len(sys.argv) <= 4:
-        sys.exit(__doc__)
-    run(lambda: soak(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 600,
-                     sys.argv[3] if len(sys.argv) > 3 else "TarnwickLauncher.exe"))
+    run(lambda: soak(*command_line(__doc__, (int, 600), (str, "TarnwickLauncher.exe"))))

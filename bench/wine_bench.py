@@ -95,6 +95,21 @@ class Table:
         return 0 if flat else NOT_FLAT
 
 
+def command_line(usage, *optional):
+    """The command line BUILD_FOLDER [OPTIONAL...]: the build folder and each optional argument
+    read by its (read, default) pair, the default where it is not given; exits with `usage` when
+    there are too few or too many arguments or one cannot be read."""
+    given = sys.argv[2:]
+    if len(sys.argv) < 2 or len(given) > len(optional):
+        sys.exit(usage)
+    try:
+        values = [read(given[index]) if index < len(given) else default
+                  for index, (read, default) in enumerate(optional)]
+    except ValueError:
+        sys.exit(usage)
+    return [pathlib.Path(sys.argv[1]).resolve(), *values]
+
+
 def run(soak):
     """Runs `soak()` (which returns its exit code) and exits with that code, or with
     CANNOT_MEASURE and its message when it could not drive or measure the program."""

@@ -17,6 +17,7 @@ from conftest import cannot_run
 from harness import panel
 from harness.display import VirtualDisplay
 from harness.gallery import start_gallery
+from harness.launcher import edition_of
 from harness.dpi import NORMAL_DPI, client_picture, difference, display_at, ink_box, scale_of, scaled_to_96
 from harness.log import log
 from harness.skin_folders import write_config
@@ -149,7 +150,7 @@ def shows_bar_and_panel(session, program, dpi):
     the screenshots and the client areas. Whether both showed."""
     wine, check, name = session.wine, session.checks, program.removesuffix(".exe")
     folder = skin_folder(session, f"{name}-{dpi}")
-    design = session.design(folder, "le" if name.endswith("LE") else "full", scale_of(dpi))
+    design = session.design(folder, edition_of(name), scale_of(dpi))
     width = design.size(design.bar()["outer"])[0]
     wine.start(folder, program)
     bar = wait_until(lambda: docked_bar(wine, program, design), 40)
@@ -178,7 +179,7 @@ def test_bar_and_panel(session, korean, dpi):
             if not shown or dpi == NORMAL_DPI:
                 continue
             name = program.removesuffix(".exe")
-            design = session.design(session.work / f"{name}-{dpi}", "le" if name.endswith("LE") else "full")
+            design = session.design(session.work / f"{name}-{dpi}", edition_of(name))
             bar, bar_96 = taken[name, dpi, "bar"], taken.get((name, NORMAL_DPI, "bar"))
             panel_picture, panel_96 = taken[name, dpi, "panel"], taken.get((name, NORMAL_DPI, "panel"))
             if not session.checks.that(bar_96 and panel_96, f"{name} at 96 dpi was seen, to compare with"):

@@ -9,15 +9,15 @@ import pytest
 from harness.log import log
 from harness.waiting import sample_for, wait_until
 
-from harness.launcher import TITLE, main_window
+from harness.launcher import edition_of, main_window
 
-SPLASH_SIZE = (436, 58)
 SPLASH_LINES = (" Tarnwick™ Launcher Second Edition V1.1{edition} Rev3\r\n  Administrator Version\r\n"
                 "  www.tarnwick.example \r\n  Copyright (C) 2026 Tarnwick Software. All rights reserved. ")
 
 
-def splash_window(display, program):
-    return display.find_visible(program, lambda g: g[:2] == SPLASH_SIZE)
+def splash_window(display, program, size):
+    """The program's mapped window of the splash's `size` (width, height)."""
+    return display.find_visible(program, lambda g: g[:2] == size)
 
 
 def label_text(wine, program):
@@ -41,12 +41,13 @@ def owned_by_hidden_owner(wine, program):
 def test_startup(session, program, edition):
     display, wine, check = session.display, session.wine, session.checks
     name = program.removesuffix(".exe")
-    splash_geometry = (*SPLASH_SIZE, (display.width - SPLASH_SIZE[0]) // 2, (display.height - SPLASH_SIZE[1]) // 2)
     folder = session.new_folder(f"startup-{name}")
-    docked_geometry = session.design(folder, "le" if edition else "full").bar_geometry()
+    design = session.design(folder, edition_of(program))
+    splash_geometry, docked_geometry = design.window_geometry(design.splash()), design.bar_geometry()
+    size = splash_geometry[:2]
     started = time.monotonic()
     wine.start(folder, program)
-    splash = wait_until(lambda: splash_window(display, program), 20)
+    splash = wait_until(lambda: splash_window(display, program, size), 20)
     if not splash:
         check.fail(f"{program} shows its splash")
         session.screenshot(f"startup-no-splash-{name}")
@@ -61,11 +62,11 @@ def test_startup(session, program, edition):
                 "the splash shows the four lines of this edition")
     check.that(owned_by_hidden_owner(wine, program), "the windows stay out of the task list (hidden owner)")
     # The fade-in takes about 0.8 s; a loaded machine stretches it, so wait for its end.
-    check.that(wait_until(lambda: splash_window(display, program) and display.opacity(splash) is None, 2.5),
+    check.that(wait_until(lambda: splash_window(display, program, size) and display.opacity(splash) is None, 2.5),
                "the splash holds fully opaque (no layered opacity left)")
     session.screenshot(f"startup-2-splash-holding-{name}")
 
-    check.that(wait_until(lambda: not splash_window(display, program), 10), "the splash disappears")
+    check.that(wait_until(lambda: not splash_window(display, program, size), 10), "the splash disappears")
     hidden = time.monotonic()
     session.screenshot(f"startup-3-splash-gone-{name}")
     check.that(wait_until(lambda: main_window(display, program), 10), "the main window appears")
@@ -77,4 +78,4 @@ def test_startup(session, program, edition):
     check.that(3.8 <= seconds <= 6.0, f"the main window follows the splash after about 4 to 5 s ({seconds:.2f} s)")
     check.that(wait_until(lambda: display.geometry(main_window(display, program) or "0") == docked_geometry, 2),
                f"the main window docks at the right edge, full height {docked_geometry}")
-    check.that(not splash_window(display, program), "the splash stays hidden once the main window shows")
+    check.that(not splash_window(display, program, size), "the splash stays hidden once the main window shows")

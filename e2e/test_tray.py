@@ -12,7 +12,7 @@ import pytest
 from PIL import Image
 
 from harness.boxes import box_with_text, boxes, click_box_button
-from harness.launcher import TITLE, bar_handle, bar_window, open_tray_menu, start_docked, tray_icon_centre
+from harness.launcher import TITLE, bar_handle, bar_window, edition_of, open_tray_menu, start_docked, tray_icon_centre
 from harness.waiting import wait_until
 
 SKIN_COLOUR = (32, 192, 64)
@@ -85,7 +85,7 @@ def test_tray(session, program, title):
     (folder / "image").mkdir()
     Image.new("RGB", (73, 57), SKIN_COLOUR).save(folder / "image" / "solid.bmp")
     write_config(wine, folder, "one")
-    design = session.design(folder, "le" if name.endswith("LE") else "full")
+    design = session.design(folder, edition_of(name))
     if not start_docked(session, folder, program, design, retry=True):
         return
     check_bar(session, program, folder, design, name)

@@ -7,7 +7,7 @@ import shutil
 import pytest
 from PIL import Image
 
-from harness.launcher import start_docked
+from harness.launcher import edition_of, start_docked
 from harness.waiting import wait_until
 
 SKIN_COLOUR = (200, 40, 160)
@@ -25,7 +25,7 @@ def test_unspelled_folder(session, korean, program):
     shutil.copy2(session.build / "write_marker.exe", folder)
     (folder / "image").mkdir()
     Image.new("RGB", (73, 57), SKIN_COLOUR).save(folder / "image" / "skin.bmp")
-    design = session.design(folder, "le" if name.endswith("LE") else "full")
+    design = session.design(folder, edition_of(name))
     if not start_docked(session, folder, program, design, retry=True):
         return
     x, y = design.centre(design.bar_button(3))

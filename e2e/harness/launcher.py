@@ -5,6 +5,12 @@ from .waiting import wait_until
 TITLE = "Tarnwick™ Launcher Second Edition V1.1"
 
 
+def edition_of(program):
+    """The edition of a launcher program ("TarnwickLauncherLE.exe" or its name without .exe):
+    "le" or "full", as the designs name them."""
+    return "le" if program.removesuffix(".exe").endswith("LE") else "full"
+
+
 def main_window(display, program):
     """The X window of the program's main window (the bar), found by its title."""
     for window in display.visible_windows(program):
