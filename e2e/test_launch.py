@@ -5,7 +5,7 @@ import time
 
 import pytest
 
-from harness.launcher import edition_of, process_count, start_docked, wait_for_processes
+from harness.launcher import process_count, start_with_design, wait_for_processes
 
 PROGRAM = r"C:\windows\system32\notepad.exe"
 DOUBLE_CLICK_SETTLE = 2  # a second start would show within this time
@@ -16,8 +16,8 @@ def test_launch(session, program):
     display, wine, check = session.display, session.wine, session.checks
     name = program.removesuffix(".exe")
     folder = session.new_folder(f"launch-{name}", f"[001]\r\nsource={PROGRAM}\r\n".encode())
-    design = session.design(folder, edition_of(name))
-    if not start_docked(session, folder, program, design):
+    design = start_with_design(session, folder, program)
+    if not design:
         return
     before = process_count(wine, "notepad.exe")
 

@@ -11,7 +11,7 @@ import pytest
 from harness import panel
 from harness.boxes import click_box_button
 from harness.desktop import box_on_desktop, main_window_on_desktop, shows_on_desktop, taskbar_buttons
-from harness.launcher import bar_handle, edition_of, open_tray_menu, start_docked
+from harness.launcher import bar_handle, edition_of, open_tray_menu, start_with_design
 from harness.log import log
 from harness.owners import box, box_owner, put_notepad_in_front, state_is
 from harness.waiting import wait_until, wait_until_steady
@@ -49,8 +49,8 @@ def test_owned_boxes(session, program):
     display, wine, check = session.display, session.wine, session.checks
     name = program.removesuffix(".exe")
     folder = session.new_folder(f"boxes-{name}")
-    design = session.design(folder, edition_of(name))
-    if not start_docked(session, folder, program, design, retry=True):
+    design = start_with_design(session, folder, program, retry=True)
+    if not design:
         return
     bar = bar_handle(wine, program)
 

@@ -7,7 +7,7 @@ import time
 import pytest
 
 from harness import panel
-from harness.launcher import bar_handle, bar_window, edition_of, menu_centre, start_docked, tray_icon_centre
+from harness.launcher import bar_handle, bar_window, menu_centre, start_with_design, tray_icon_centre
 from harness.owners import has_no_minimise_box, state_is
 from harness.waiting import wait_until
 
@@ -19,8 +19,8 @@ def test_minimised_bar(session, program):
     display, wine, check = session.display, session.wine, session.checks
     name = program.removesuffix(".exe")
     folder = session.new_folder(f"minimised-{name}")
-    design = session.design(folder, edition_of(name))
-    if not start_docked(session, folder, program, design, retry=True):
+    design = start_with_design(session, folder, program, retry=True)
+    if not design:
         return
     docked = lambda: bar_window(display, program, design)  # noqa: E731
     bar = bar_handle(wine, program)

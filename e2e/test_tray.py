@@ -12,7 +12,7 @@ import pytest
 from PIL import Image
 
 from harness.boxes import box_with_text, boxes, click_box_button
-from harness.launcher import TITLE, bar_handle, bar_window, edition_of, open_tray_menu, start_docked, tray_icon_centre
+from harness.launcher import TITLE, bar_handle, bar_window, open_tray_menu, start_with_design, tray_icon_centre
 from harness.waiting import wait_until
 
 SKIN_COLOUR = (32, 192, 64)
@@ -85,8 +85,8 @@ def test_tray(session, program, title):
     (folder / "image").mkdir()
     Image.new("RGB", (73, 57), SKIN_COLOUR).save(folder / "image" / "solid.bmp")
     write_config(wine, folder, "one")
-    design = session.design(folder, edition_of(name))
-    if not start_docked(session, folder, program, design, retry=True):
+    design = start_with_design(session, folder, program, retry=True)
+    if not design:
         return
     check_bar(session, program, folder, design, name)
     check.that(tray_icon_centre(wine), "its icon is in the tray")

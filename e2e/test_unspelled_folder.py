@@ -7,7 +7,7 @@ import shutil
 import pytest
 from PIL import Image
 
-from harness.launcher import edition_of, start_docked
+from harness.launcher import start_with_design
 from harness.waiting import wait_until
 
 SKIN_COLOUR = (200, 40, 160)
@@ -25,8 +25,8 @@ def test_unspelled_folder(session, korean, program):
     shutil.copy2(session.build / "write_marker.exe", folder)
     (folder / "image").mkdir()
     Image.new("RGB", (73, 57), SKIN_COLOUR).save(folder / "image" / "skin.bmp")
-    design = session.design(folder, edition_of(name))
-    if not start_docked(session, folder, program, design, retry=True):
+    design = start_with_design(session, folder, program, retry=True)
+    if not design:
         return
     x, y = design.centre(design.bar_button(3))
     check.that(display.wait_for_pixel(x, y, lambda colour: colour == SKIN_COLOUR, 3),

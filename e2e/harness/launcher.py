@@ -30,6 +30,13 @@ def start_docked(session, folder, program, design, retry=False):
                                lambda: bar_window(session.display, program, design), retry=retry)
 
 
+def start_with_design(session, folder, program, retry=False):
+    """Starts `program` from `folder` and checks that its bar docks where the program's design
+    puts it (see start_docked); the design, or None when the bar did not dock."""
+    design = session.design(folder, edition_of(program))
+    return design if start_docked(session, folder, program, design, retry=retry) else None
+
+
 def wait_for_processes(wine, name, count, timeout):
     """Whether the number of running programs named `name` (e.g. "notepad.exe") becomes `count`."""
     return wait_until(lambda: process_count(wine, name) == count, timeout)

@@ -9,7 +9,7 @@ import tempfile
 import time
 
 from .boxes import boxes
-from .launcher import edition_of, open_tray_menu, start_docked, tray_icon_centre
+from .launcher import open_tray_menu, start_with_design, tray_icon_centre
 from .log import log
 from .wine import REPO
 from .waiting import wait_until
@@ -325,7 +325,7 @@ def open_panel(session, panel, design, timeout=60):
 def start_with_panel(session, panel, folder, program):
     """Starts `program` from `folder` (retried once, see Session.start_ready) and opens its panel;
     the panel's handle, or None."""
-    design = session.design(folder, edition_of(program))
-    if not start_docked(session, folder, program, design, retry=True):
+    design = start_with_design(session, folder, program, retry=True)
+    if not design:
         return None
     return open_panel(session, panel, design)
