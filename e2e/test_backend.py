@@ -38,7 +38,7 @@ def test_backend(session):
     require_programs(session.build, "backend_selftest.exe")
     pictures = session.work / "pictures"
     make_pictures(pictures)
-    windows_folder = session.wine.run("winepath", "-w", str(pictures))[1].strip()
+    windows_folder = session.wine.windows_path(pictures)
     # A copy in the work folder: the self-check looks at the folder of its own program.
     program = pathlib.Path(shutil.copy2(session.build / "backend_selftest.exe", session.work))
     run_selftest(session, program, windows_folder, what="backend")

@@ -56,7 +56,7 @@ def test_folder_unavailable(session, korean, program):
     (folder / "docs" / DOCS_FILE).touch()
     (folder / "notes.txt").write_text("not a folder\n")
     panel_config(folder, "PUrl1=docs", "PUrl2=gone", "PUrl3=notes.txt", "PUrl5=docs")
-    windows_folder = wine.run("winepath", "-w", str(folder))[1].strip()
+    windows_folder = wine.windows_path(folder)
     handle = start_with_panel(session, panel, folder, program)
     if handle is None:
         return

@@ -13,6 +13,7 @@ from PIL import ImageChops
 from harness.boxes import boxes
 from harness.launcher import TITLE
 from harness.log import log
+from harness.marker import marker_command, markers
 from harness.panel import (Panel, alive_and_quiet, box_child, centre_of, click_control, control_rect, no_box,
                            panel_config, start_with_panel)
 from harness.waiting import wait_until
@@ -22,21 +23,10 @@ PRESS_SECONDS = 2  # the pressed frame is drawn, and taken away, within this tim
 ABOUT = "About..."
 
 
-def windows_path(wine, path):
-    return wine.run("winepath", "-w", str(path))[1].strip()
-
-
 def write_config(wine, folder, word):
     """Program button 1 runs write_marker.exe, which adds `word` to marker.txt."""
-    command = f"{windows_path(wine, folder / 'write_marker.exe')} {windows_path(wine, folder / 'marker.txt')} {word}"
+    command = marker_command(wine, folder, word)
     panel_config(folder, "PUrl1=docs", "PUrl2=tools", "PUrl3=", "PUrl4=missing", f"PXUrl1={command}")
-
-
-def marker(folder):
-    try:
-        return ",".join(line.strip("\r") for line in (folder / "marker.txt").read_text().splitlines())
-    except OSError:
-        return None
 
 
 class Buttons:
@@ -88,14 +78,14 @@ class Buttons:
     def program_button(self):
         check, folder = self.check, self.folder
         self.click(11)
-        check.that(wait_until(lambda: marker(folder) == "one", 10), "program button 1 starts its command")
+        check.that(wait_until(lambda: markers(folder) == "one", 10), "program button 1 starts its command")
         write_config(self.session.wine, folder, "two")
         self.click(11)
-        check.that(wait_until(lambda: marker(folder) == "one,two", 10),
+        check.that(wait_until(lambda: markers(folder) == "one,two", 10),
                    "after an edit of PXUrl1 the next click starts the new command")
         self.click(12)
         time.sleep(SETTLE)
-        check.that(marker(folder) == "one,two" and no_box(self.session.wine, self.program),
+        check.that(markers(folder) == "one,two" and no_box(self.session.wine, self.program),
                    "program button 2 without PXUrl2 starts nothing and shows no message")
 
     def about(self, title):

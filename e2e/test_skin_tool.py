@@ -19,15 +19,11 @@ TOOL = "tarnwick-skin.exe"
 PANEL_SECTION_LINK = "[Tarnwick™] PUrl1"
 
 
-def windows_path(wine, path):
-    return wine.run("winepath", "-w", str(path))[1].strip()
-
-
 def check_report(session, folder, name):
     """The Windows tool's exit code and JSON report for `folder`; the report is kept beside the
     screenshots as skin_check_<name>.json."""
     wine = session.wine
-    code, output = wine.run(str(session.build / TOOL), "check", windows_path(wine, folder), "--json")
+    code, output = wine.run(str(session.build / TOOL), "check", wine.windows_path(folder), "--json")
     (session.artifacts / f"skin_check_{name}.json").write_text(output)
     try:
         return code, json.loads(output)
@@ -80,8 +76,8 @@ def test_skin_tool(session):
 
     preview = session.artifacts / "skin_preview.png"
     preview.unlink(missing_ok=True)
-    code, _ = wine.run(str(session.build / TOOL), "preview", windows_path(wine, sample), "--panel",
-                       "-o", windows_path(wine, preview))
+    code, _ = wine.run(str(session.build / TOOL), "preview", wine.windows_path(sample), "--panel",
+                       "-o", wine.windows_path(preview))
     check.equal(code, 0, f"preview exits 0 (got {code})")
     native_preview = session.work / "native.png"
     subprocess.run([str(session.skin_tool), "preview", str(sample), "--panel", "-o", str(native_preview)],

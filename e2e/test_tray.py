@@ -13,6 +13,7 @@ from PIL import Image
 
 from harness.boxes import box_with_text, boxes, click_box_button
 from harness.launcher import TITLE, bar_handle, bar_window, open_tray_menu, start_with_design, tray_icon_centre
+from harness.marker import marker_command, markers
 from harness.waiting import wait_until
 
 SKIN_COLOUR = (32, 192, 64)
@@ -20,21 +21,10 @@ NOTHING_STARTS_SETTLE = 2  # what a click started would have shown by then
 ANSWER_SETTLE = 1  # an ending program would be gone by then
 
 
-def windows_path(wine, path):
-    return wine.run("winepath", "-w", str(path))[1].strip()
-
-
 def write_config(wine, folder, word):
     """Button 1 runs write_marker.exe, which adds `word` to marker.txt; button 2 only has a skin picture."""
-    command = f"{windows_path(wine, folder / 'write_marker.exe')} {windows_path(wine, folder / 'marker.txt')} {word}"
+    command = marker_command(wine, folder, word)
     (folder / "config.ini").write_bytes(f"[001]\r\nsource={command}\r\n[002]\r\nimage=solid.bmp\r\n".encode())
-
-
-def marker(folder):
-    try:
-        return ",".join(line.strip("\r") for line in (folder / "marker.txt").read_text().splitlines())
-    except OSError:
-        return None
 
 
 def check_bar(session, program, folder, design, name):
@@ -58,10 +48,10 @@ def check_bar(session, program, folder, design, name):
     check.that(not (folder / "marker.txt").exists(), 'a button without "source" starts nothing')
     check.equal(boxes(wine, program), [], "...and shows no message")
     display.click(*design.centre(design.bar_button(1)))
-    check.that(wait_until(lambda: marker(folder) == "one", 10), "button 1 starts its command")
+    check.that(wait_until(lambda: markers(folder) == "one", 10), "button 1 starts its command")
     write_config(wine, folder, "two")
     display.click(*design.centre(design.bar_button(1)))
-    check.that(wait_until(lambda: marker(folder) == "one,two", 10),
+    check.that(wait_until(lambda: markers(folder) == "one,two", 10),
                'after an edit of "source" the next click starts the new command')
 
 

@@ -11,6 +11,7 @@ import time
 from .boxes import boxes
 from .launcher import open_tray_menu, start_with_design, tray_icon_centre
 from .log import log
+from .skin_folders import write_config
 from .wine import REPO
 from .waiting import wait_until
 
@@ -44,8 +45,7 @@ def korean_locale():
 def panel_config(folder, *entries):
     """Writes `folder`/config.ini with `entries` ("key=value") in the launcher's section, in
     code page 949."""
-    text = f"[{SECTION}]\r\n" + "".join(f"{entry}\r\n" for entry in entries)
-    (pathlib.Path(folder) / "config.ini").write_bytes(text.encode("cp949"))
+    write_config(folder, f"[{SECTION}]", *entries)
 
 
 class Panel:

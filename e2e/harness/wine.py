@@ -103,8 +103,12 @@ class Wine:
     def probe_windows_path(self):
         """The window probe's path as Windows programs see it (asked of Wine once)."""
         if self._probe_windows_path is None:
-            self._probe_windows_path = self.run("winepath", "-w", str(self.build / "window_probe.exe"))[1].strip()
+            self._probe_windows_path = self.windows_path(self.build / "window_probe.exe")
         return self._probe_windows_path
+
+    def windows_path(self, path):
+        """`path` as Windows programs see it."""
+        return self.run("winepath", "-w", str(path))[1].strip()
 
     def read_json(self, command, timeout=PROBE_TIMEOUT):
         """Runs `command` and reads its standard output until it holds one whole JSON document.
