@@ -15,7 +15,7 @@ from wine_bench import CannotMeasure, Table, command_line, log, run, sample_fold
 
 from harness.launcher import bar_window
 from harness.panel import press_top_button
-from harness.waiting import wait_until
+from harness.waiting import POLL_SECONDS as POLL, wait_until, wait_until_steady
 
 EDITIONS = {"full": "TarnwickLauncher.exe", "le": "TarnwickLauncherLE.exe"}
 LATE_TICK = 0.5  # a loaded machine may deliver the last opening tick late
@@ -43,23 +43,21 @@ def cycles(session, edition, program, count):
     if not wait_until(lambda: bar_window(display, program, design), 30):
         raise CannotMeasure(f"{program} did not dock its bar")
     width, height = design.size(design.panel()["outer"])
-    last = [None]
 
-    def fully_open():
-        """At its final size (give or take a pixel of rounding) and at rest, where it was at
-        the previous poll: the last ticks of the opening may still move it a few pixels after
-        it reached its size, and a click aimed before that would miss."""
+    def open_rect():
+        """The panel at its final size (give or take a pixel of rounding), else None."""
         geometry = panel_geometry(display, program, bar)
-        previous, last[0] = last[0], geometry
-        return geometry and geometry == previous and abs(geometry[0] - width) <= 1 and abs(geometry[1] - height) <= 1
+        return geometry if geometry and abs(geometry[0] - width) <= 1 and abs(geometry[1] - height) <= 1 else None
 
     table = Table(session, f"side-panel-{edition}")
     table.record("before", program)
     every = max(1, count // 10)
     for cycle in range(1, count + 1):
         press_top_button(display, design)
-        last[0] = None
-        if not wait_until(fully_open, 20):
+        # Fully open: at its final size and at rest, where it was at the previous reading: the
+        # last ticks of the opening may still move it a few pixels after it reached its size,
+        # and a click aimed before that would miss.
+        if not wait_until_steady(open_rect, 20, POLL):
             session.screenshot(f"soak-{edition}-failed")
             raise CannotMeasure(f"cycle {cycle}: the panel did not open")
         if cycle == 1:

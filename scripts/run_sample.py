@@ -16,13 +16,14 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "e2e"))
 from harness.log import log  # noqa: E402
 from harness.panel import korean_locale  # noqa: E402
 from harness.standalone import ExistingDisplay, standalone_session  # noqa: E402
-from harness.waiting import wait_until  # noqa: E402
+from harness.waiting import wait_until, wait_until_steady  # noqa: E402
 from harness.wine import REPO, prepare_prefix, wine_env  # noqa: E402
 
 ARTIFACTS = REPO / "e2e-artifacts" / "run"
 # Nothing marks the moments a person would look at: the splash one second into its fade-in, the
 # bar and the panel one second after they showed (their pictures drawn).
 LOOK_AFTER = 1.0
+PANEL_READING = 0.2  # seconds between two readings of the sliding panel
 
 
 class NotShown(Exception):
@@ -47,12 +48,10 @@ def docked_bar(session, program):
                  if w["rect"][1] == 0 and w["rect"][2] == session.display.width), None)
 
 
-def opened_panel(session, program, last):
-    """The side panel once it has stopped sliding: a window other than the bar whose rectangle
-    is the same in two readings in a row (`last` keeps the previous reading)."""
-    panel = next((w for w in visible_windows(session, program) if w["rect"][1] != 0), None)
-    previous, last[0] = last[0], panel and panel["rect"]
-    return panel if panel and panel["rect"] == previous and panel["rect"][2] > panel["rect"][0] else None
+def panel_rect(session, program):
+    """The rectangle of the program's visible window other than the bar (the side panel)."""
+    return next((w["rect"] for w in visible_windows(session, program) if w["rect"][1] != 0 and w["rect"][2] > w["rect"][0]),
+                None)
 
 
 def look(session, name):
@@ -79,8 +78,8 @@ def show_sample(session, folder, program):
     look(session, "bar")
     top_button = bar["children"][0]["rect"]
     session.display.click((top_button[0] + top_button[2]) // 2, (top_button[1] + top_button[3]) // 2)
-    last = [None]
-    if not wait_until(lambda: opened_panel(session, program, last), 20):
+    # Open once it has stopped sliding: the same rectangle in two readings in a row.
+    if not wait_until_steady(lambda: panel_rect(session, program), 20, PANEL_READING):
         raise NotShown("the side panel did not open")
     look(session, "side-panel")
 
