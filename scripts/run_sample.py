@@ -27,7 +27,7 @@ PANEL_READING = 0.2  # seconds between two readings of the sliding panel
 
 
 class NotShown(Exception):
-    pass
+    """The program did not show what a run must show; the message says what."""
 
 
 def on_own_display(folder, program, locale):
@@ -50,8 +50,8 @@ def docked_bar(session, program):
 
 def panel_rect(session, program):
     """The rectangle of the program's visible window other than the bar (the side panel)."""
-    return next((w["rect"] for w in visible_windows(session, program) if w["rect"][1] != 0 and w["rect"][2] > w["rect"][0]),
-                None)
+    return next((w["rect"] for w in visible_windows(session, program)
+                 if w["rect"][1] != 0 and w["rect"][2] > w["rect"][0]), None)
 
 
 def look(session, name):
