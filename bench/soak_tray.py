@@ -39,7 +39,7 @@ def soak(build, duration, program):
             second = time.monotonic()
             minute_mark = second - start >= next_reading
             if minute_mark:
-                wine.run(str(wine.build / "window_probe.exe"), "--hide", bar)
+                wine.act_on_window("--hide", bar)
                 hidden += bool(wait_until(lambda: not docked(), 3))
             display.click(*icon, count=2)
             clicks += 1

@@ -46,8 +46,7 @@ def test_minimised_bar(session, program):
     check.that(shown and has_no_minimise_box(wine, shown), "the side panel has no minimise box")
     session.screenshot(f"minimised-1-panel-frame-{name}")
 
-    probe = str(session.build / "window_probe.exe")
-    check.equal(wine.run(probe, "--minimise", bar)[0], 0, "the bar can be minimised from outside")
+    check.equal(wine.act_on_window("--minimise", bar), 0, "the bar can be minimised from outside")
     check.that(wait_until(lambda: not docked(), 3), "...and is then off its dock")
     session.screenshot(f"minimised-2-bar-minimised-{name}")
     icon = tray_icon_centre(wine)

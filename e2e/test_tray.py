@@ -32,13 +32,12 @@ def check_bar(session, program, folder, design, name):
     through the window system) and expects it back. A move made directly on the X display,
     behind Wine's back, is not seen by Wine and not checked here."""
     display, wine, check = session.display, session.wine, session.checks
-    probe = str(session.build / "window_probe.exe")
     docked = lambda: bar_window(display, program, design)  # noqa: E731
     bar = bar_handle(wine, program)
-    check.equal(wine.run(probe, "--place", bar, "200", "100", "89", "800")[0], 0, "the bar can be moved from outside")
+    check.equal(wine.act_on_window("--place", bar, "200", "100", "89", "800"), 0, "the bar can be moved from outside")
     check.that(wait_until(docked, 1), "...and is back at the right edge")
     width, height, left, _ = design.bar_geometry()
-    check.equal(wine.run(probe, "--place", bar, str(left), "0", "300", "400")[0], 0, "the bar can be resized from outside")
+    check.equal(wine.act_on_window("--place", bar, str(left), "0", "300", "400"), 0, "the bar can be resized from outside")
     check.that(wait_until(docked, 1), f"...and is back to {width} x {height}")
     x, y = design.centre(design.bar_button(2))
     check.equal(display.pixel(x, y), SKIN_COLOUR, "button 2 shows its skin picture from the image folder")
@@ -94,7 +93,7 @@ def test_tray(session, program, title):
     check.equal(wine.program_count(folder, program), 1, "answering No keeps the program running")
     check.that(tray_icon_centre(wine), "...and its icon")
 
-    wine.run(str(session.build / "window_probe.exe"), "--hide", bar)
+    wine.act_on_window("--hide", bar)
     hidden = lambda: any(w["handle"] == bar and not w["visible"] for w in wine.windows(program))  # noqa: E731
     check.that(wait_until(hidden, 2), "the bar can be hidden from outside")
     icon = tray_icon_centre(wine)

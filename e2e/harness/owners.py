@@ -44,6 +44,6 @@ def put_notepad_in_front(session):
         handle = wait_until(lambda: notepad(wine), 20)
         if handle is None:
             return False
-        wine.run(str(session.build / "window_probe.exe"), "--place", handle, "0", "0", "300", "200")
-    wine.run(str(session.build / "window_probe.exe"), "--activate", handle)
+        wine.act_on_window("--place", handle, "0", "0", "300", "200")
+    wine.act_on_window("--activate", handle)
     return wait_until(lambda: state_is(wine, handle, foreground=1), 5)

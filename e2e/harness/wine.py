@@ -155,3 +155,8 @@ class Wine:
 
     def window_state(self, handle):
         return self.probe("--state", handle)
+
+    def act_on_window(self, action, handle, *arguments):
+        """Has the window probe do `action` (--hide, --minimise, --place, --activate) to the
+        window `handle`, as another program could; the probe's exit code (0: done)."""
+        return self.run(str(self.build / "window_probe.exe"), action, handle, *arguments)[0]
