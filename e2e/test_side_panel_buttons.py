@@ -11,10 +11,11 @@ import pytest
 from PIL import ImageChops
 
 from harness.boxes import boxes
+from harness.design import centre
 from harness.launcher import TITLE
 from harness.log import log
 from harness.marker import marker_command, markers
-from harness.panel import (Panel, alive_and_quiet, box_child, centre_of, click_control, control_rect, no_box,
+from harness.panel import (Panel, alive_and_quiet, box_child, click_control, control_rect, no_box,
                            panel_config, start_with_panel)
 from harness.waiting import wait_until
 
@@ -64,7 +65,7 @@ class Buttons:
         if rect is None:
             self.check.fail("folder tab 5 is listed among the panel's controls")
             return
-        x, y = (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+        x, y = centre(rect)
         corner = display.pixel(rect[0], rect[1])
         display.move(x, y)
         display.mouse_down()
@@ -118,7 +119,7 @@ class Buttons:
         "확인")."""
         button = box_child(self.session.wine, program, caption, "Button")
         if button:
-            self.session.display.click(*centre_of(button["rect"]))
+            self.session.display.click(*centre(button["rect"]))
 
     def icon(self, program, caption):
         """What the screen shows of the icon of `program`'s box `caption`: its Static without text."""

@@ -13,6 +13,7 @@ import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "e2e"))
 
+from harness.design import centre  # noqa: E402
 from harness.log import log  # noqa: E402
 from harness.panel import korean_locale  # noqa: E402
 from harness.standalone import ExistingDisplay, standalone_session  # noqa: E402
@@ -76,8 +77,7 @@ def show_sample(session, folder, program):
     if not bar:
         raise NotShown(f"{program} did not start: its bar never appeared")
     look(session, "bar")
-    top_button = bar["children"][0]["rect"]
-    session.display.click((top_button[0] + top_button[2]) // 2, (top_button[1] + top_button[3]) // 2)
+    session.display.click(*centre(bar["children"][0]["rect"]))
     # Open once it has stopped sliding: the same rectangle in two readings in a row.
     if not wait_until_steady(lambda: panel_rect(session, program), 20, PANEL_READING):
         raise NotShown("the side panel did not open")

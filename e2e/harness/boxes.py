@@ -1,6 +1,7 @@
 """Message boxes of a program, as the system lists them (class #32770), and clicks on their
 buttons: aimed at the button's middle from the rectangle the system reports, since keyboard
 focus cannot be given to another process's window reliably without a window manager."""
+from .design import centre
 from .waiting import wait_until
 
 BOX_CLASS = "#32770"
@@ -29,7 +30,6 @@ def click_box_button(display, wine, program, caption, button, rounds=6):
                        if child["class"] == "Button" and child["text"] == button), None)
         if target is None:
             return True
-        left, top, right, bottom = target["rect"]
-        display.click((left + right) // 2, (top + bottom) // 2)
+        display.click(*centre(target["rect"]))
         wait_until(lambda: target not in [c for box in boxes(wine, program, caption) for c in box["children"]], 1)
     return False

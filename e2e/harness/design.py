@@ -5,6 +5,11 @@ import json
 import subprocess
 
 
+def centre(rect):
+    """The middle of a rectangle [left, top, right, bottom] (design's or system's)."""
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+
+
 class Design:
     def __init__(self, skin_tool, folder, screen, edition="full", scale=100):
         command = [str(skin_tool), "geometry", str(folder), "--edition", edition,
@@ -42,6 +47,4 @@ class Design:
         """Bar button `number` (0: the menu button, 1..24 the launch buttons)."""
         return self.control(self.bar(), "image", number)
 
-    @staticmethod
-    def centre(rect):
-        return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+    centre = staticmethod(centre)

@@ -1,4 +1,5 @@
 """The launcher's windows as the checks find them from outside."""
+from .design import centre
 from .log import log
 from .waiting import wait_until
 
@@ -59,8 +60,7 @@ def tray_icon_centre(wine):
         if window["visible"] and window["class"] == "__winex11_standalone_tray":
             for child in window["children"]:
                 if child["class"] == "__winex11_tray_icon" and child["visible"]:
-                    left, top, right, bottom = child["rect"]
-                    return (left + right) // 2, (top + bottom) // 2
+                    return centre(child["rect"])
     return None
 
 
@@ -68,18 +68,20 @@ def menu_centre(wine, program):
     """The middle of the program's visible pop-up menu, if it shows one."""
     for window in wine.windows(program):
         if window["visible"] and window["class"] == "#32768":
-            left, top, right, bottom = window["rect"]
-            return (left + right) // 2, (top + bottom) // 2
+            return centre(window["rect"])
     return None
 
 
+TRAY_MENU_RIGHT_CLICKS = 5  # three were too few once, on a machine with both cores busy
+
+
 def open_tray_menu(display, wine, program):
-    """Right-clicks the program's tray icon until its pop-up menu shows, three right-clicks at
-    most; the menu's middle, or None. Under Wine the menu now and then closes again within a few
+    """Right-clicks the program's tray icon until its pop-up menu shows, TRAY_MENU_RIGHT_CLICKS
+    at most; the menu's middle, or None. Under Wine the menu now and then closes again within a few
     milliseconds, before any input: the program opens it at every right-click, but Wine's menu
     loop ends at once, in runs of a few right-clicks. A person would click again; so does the
     check, and it says so in its log."""
-    for attempt in range(1, 4):
+    for attempt in range(1, TRAY_MENU_RIGHT_CLICKS + 1):
         icon = tray_icon_centre(wine)
         if icon is None:
             return None

@@ -9,6 +9,7 @@ import tempfile
 import time
 
 from .boxes import boxes
+from .design import centre
 from .launcher import open_tray_menu, start_with_design, tray_icon_centre
 from .log import log
 from .skin_folders import write_config
@@ -232,7 +233,7 @@ def control_rect(wine, program, handle, number):
 
 def control_centre(wine, program, handle, number):
     rect = control_rect(wine, program, handle, number)
-    return centre_of(rect) if rect else None
+    return centre(rect) if rect else None
 
 
 def click_control(display, wine, program, handle, number):
@@ -283,10 +284,6 @@ def box_child(wine, program, caption, kind, text=lambda text: True):
                  if child["class"] == kind and test(child["text"])), None)
 
 
-def centre_of(rect):
-    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
-
-
 def exit_from_tray(session, program, shot):
     """Exit through the tray: a right-click on the icon, "종료", then Yes in the confirmation.
     The places of the three clicks (icon, menu item, Yes), or None when one was not found."""
@@ -302,7 +299,7 @@ def exit_from_tray(session, program, shot):
     session.screenshot(f"{shot}-confirmation")
     if yes is None:
         return None
-    places = icon, item, centre_of(yes["rect"])
+    places = icon, item, centre(yes["rect"])
     log(f"exit clicks: icon {places[0]}, item {places[1]}, Yes {places[2]}")
     display.click(*places[2])
     return places
